@@ -1,0 +1,41 @@
+#include "shell/messagedialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace abacolo {
+
+namespace {
+
+QWidget *owner()
+{
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+void MessageDialogs::showError(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, u"错误"_s, text, QMessageBox::Ok, owner());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+Dialogs::Answer MessageDialogs::ask(const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                    owner());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void MessageDialogs::tell(const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, owner());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+} // namespace abacolo

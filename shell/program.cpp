@@ -1,0 +1,101 @@
+#include "shell/program.h"
+
+#include "shell/displaymode.h"
+#include "shell/mainform.h"
+#include "shell/messagedialogs.h"
+#include "shell/pictures.h"
+#include "shell/random.h"
+#include "shell/services.h"
+#include "shell/soundcues.h"
+#include "shell/splash.h"
+#include "shell/systemclock.h"
+#include "shell/tablecounters.h"
+#include "shell/tables.h"
+#include "shell/windowset.h"
+#include "toolkit/apperror.h"
+#include "toolkit/fonts.h"
+#include "toolkit/handlers.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTranslator>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace abacolo {
+
+namespace {
+
+void loadTranslations(QApplication &app)
+{
+    // Standard buttons and dialogs read 是, 否, 确定.
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString &name : {u"qtbase_zh_CN"_s, u"qtmultimedia_zh_CN"_s}) {
+        auto *translator = new QTranslator(&app);
+        if (translator->load(name, folder))
+            QApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+
+void showFatal(const QString &text)
+{
+    QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), text);
+}
+
+} // namespace
+
+int runProgram(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    loadTranslations(app);
+    installFontSubstitutes();
+    QApplication::setFont(uiFont(12));
+
+    try {
+        auto splash = std::make_unique<TSplashForm>();
+        SplashForm = splash.get();
+        splash->show();
+        splash->repaint();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+        QApplication::setApplicationDisplayName(u" Abacolo"_s);
+
+        SystemClock clock;
+        RandomGenerator random;
+        MessageDialogs dialogs;
+        SoundCues cues;
+        Pictures pictures;
+        TableCounters counters;
+        TableSession session;
+        ScreenDisplay display;
+        Services services{clock, random, dialogs, cues, pictures, counters, session, display};
+        HandlerGate::setErrorReporter([&dialogs](const QString &text) { dialogs.showError(text); });
+
+        WindowSet windows(services);
+
+        splash->hide();
+        splash->close();
+        splash.reset();
+        SplashForm = nullptr;
+
+        mymainForm->Show();
+        QApplication::exec();
+        HandlerGate::setErrorReporter({});
+    } catch (const AppError &e) {
+        showFatal(e.message());
+    } catch (const std::exception &e) {
+        showFatal(QString::fromUtf8(e.what()));
+    } catch (...) {
+        showFatal(QString());
+    }
+    return 0;
+}
+
+} // namespace abacolo

@@ -1,0 +1,29 @@
+#include "shell/systemclock.h"
+
+#include "toolkit/handlers.h"
+
+#include <QDateTime>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace abacolo {
+
+qint64 SystemClock::secondsNow() const
+{
+    return QDateTime::currentSecsSinceEpoch();
+}
+
+QTime SystemClock::timeOfDay() const
+{
+    return QTime::currentTime();
+}
+
+void SystemClock::hold(int ms)
+{
+    HandlerGate::Hold hold;
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace abacolo

@@ -1,0 +1,167 @@
+// Every clip and picture the program carries, by its catalogue name, size and format.
+#include "shell/pictures.h"
+#include "tests/support/testworld.h"
+#include "toolkit/apperror.h"
+#include "toolkit/picturebox.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QTest>
+#include <QtEndian>
+
+using namespace Qt::StringLiterals;
+using namespace abacolo;
+
+namespace {
+
+struct PictureEntry
+{
+    QStringList names;
+    QSize size;
+    int depth; // bits per pixel in the file
+};
+
+QStringList numbered(const QString &prefix, int from, int to)
+{
+    QStringList names;
+    for (int i = from; i <= to; ++i)
+        names.append(prefix + QString::number(i));
+    return names;
+}
+
+QList<PictureEntry> catalogue()
+{
+    QList<PictureEntry> entries;
+    entries.append({numbered(u"picgame"_s, 1, 38) + QStringList{u"aqua1"_s, u"aqua2"_s}, {50, 50}, 24});
+    entries.append({numbered(u"flag"_s, 1, 6) + numbered(u"flag"_s, 8, 12), {120, 70}, 8});
+    entries.append({{u"flag7"_s}, {120, 65}, 8});
+    const QList<QPair<QString, int>> animals{{u"t"_s, 68}, {u"k"_s, 131}, {u"x"_s, 72},
+                                             {u"f"_s, 65}, {u"ff"_s, 142}, {u"h"_s, 66}};
+    for (const auto &[kind, height] : animals)
+        entries.append({numbered(kind, 1, 2), {150, height}, 24});
+    entries.append({numbered(u"sp"_s, 1, 5), {128, 128}, 24});
+    entries.append({numbered(u"hm"_s, 1, 5), {80, 130}, 24});
+    entries.append({numbered(u"ld"_s, 1, 5), {128, 127}, 24});
+    entries.append({numbered(u"cannon"_s, 1, 5), {88, 124}, 24});
+    entries.append({numbered(u"Xmas"_s, 1, 5), {128, 128}, 24});
+    return entries;
+}
+
+// Channels, sample rate and bits per sample of a RIFF WAVE file's "fmt " chunk.
+struct WaveFormat
+{
+    int format = 0, channels = 0, rate = 0, bits = 0;
+    bool valid = false;
+};
+
+WaveFormat readWave(const QByteArray &data)
+{
+    WaveFormat wave;
+    if (data.size() < 12 || !data.startsWith("RIFF") || data.mid(8, 4) != "WAVE")
+        return wave;
+    qsizetype at = 12;
+    while (at + 8 <= data.size()) {
+        const QByteArray id = data.mid(at, 4);
+        const quint32 size = qFromLittleEndian<quint32>(data.constData() + at + 4);
+        if (id == "fmt " && at + 8 + 16 <= data.size()) {
+            const char *fmt = data.constData() + at + 8;
+            wave.format = qFromLittleEndian<quint16>(fmt);
+            wave.channels = qFromLittleEndian<quint16>(fmt + 2);
+            wave.rate = static_cast<int>(qFromLittleEndian<quint32>(fmt + 4));
+            wave.bits = qFromLittleEndian<quint16>(fmt + 14);
+            wave.valid = true;
+            return wave;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return wave;
+}
+
+} // namespace
+
+class ResourcesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyPictureHasItsSizeAndColours();
+    void pictureNamesMatchWithoutRegardToCase();
+    void unknownPictureRaisesAndKeepsTheImage();
+    void everyClipIsPcmInItsFormat_data();
+    void everyClipIsPcmInItsFormat();
+};
+
+void ResourcesTest::everyPictureHasItsSizeAndColours()
+{
+    Pictures pictures;
+    int count = 0;
+    for (const PictureEntry &entry : catalogue()) {
+        for (const QString &name : entry.names) {
+            ++count;
+            const QPixmap pixmap = pictures.picture(name);
+            QVERIFY2(pixmap.size() == entry.size, qPrintable(name));
+            QImageReader reader(u":/pictures/"_s + name + u".bmp"_s);
+            QVERIFY2(reader.canRead(), qPrintable(name));
+            QCOMPARE(reader.format(), QByteArray("bmp"));
+            const QImage image = reader.read();
+            const int depth = image.format() == QImage::Format_Indexed8 ? 8 : 24;
+            QVERIFY2(depth == entry.depth, qPrintable(name));
+        }
+    }
+    QCOMPARE(count, 89);
+    QCOMPARE(pictures.names().size(), 89);
+}
+
+void ResourcesTest::pictureNamesMatchWithoutRegardToCase()
+{
+    Pictures pictures;
+    QCOMPARE(pictures.picture(u"Xmas1"_s).size(), QSize(128, 128));
+    QCOMPARE(pictures.picture(u"XMAS1"_s).size(), QSize(128, 128));
+    QCOMPARE(pictures.picture(u"PICGAME25"_s).size(), QSize(50, 50));
+}
+
+void ResourcesTest::unknownPictureRaisesAndKeepsTheImage()
+{
+    Pictures pictures;
+    PictureBox box(u"Image1"_s, nullptr);
+    pictures.LoadPictureResource(box, u"t1"_s);
+    const qint64 before = box.picture().cacheKey();
+    try {
+        pictures.LoadPictureResource(box, u"t7"_s);
+        QFAIL("an unknown picture name must raise");
+    } catch (const AppError &e) {
+        QVERIFY(e.message().contains(u"t7"_s));
+    }
+    QCOMPARE(box.picture().cacheKey(), before);
+}
+
+void ResourcesTest::everyClipIsPcmInItsFormat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("rate");
+    for (const QString &name : {u"vright"_s, u"vwrong"_s, u"cat"_s})
+        QTest::newRow(qPrintable(name)) << name << 2 << 44100;
+    for (int digit = 0; digit <= 9; ++digit) {
+        const QString name = u"numvoice"_s + QString::number(digit);
+        QTest::newRow(qPrintable(name)) << name << 1 << 22050;
+    }
+}
+
+void ResourcesTest::everyClipIsPcmInItsFormat()
+{
+    QFETCH(QString, name);
+    QFETCH(int, channels);
+    QFETCH(int, rate);
+    QFile file(u":/sounds/"_s + name + u".wav"_s);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const WaveFormat wave = readWave(file.readAll());
+    QVERIFY(wave.valid);
+    QCOMPARE(wave.format, 1); // uncompressed PCM
+    QCOMPARE(wave.bits, 16);
+    QCOMPARE(wave.channels, channels);
+    QCOMPARE(wave.rate, rate);
+}
+
+QTEST_MAIN(ResourcesTest)
+#include "test_resources.moc"

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "shell/pictures.h"
+#include "shell/random.h"
+#include "shell/tablecounters.h"
+#include "shell/tables.h"
+#include "tests/support/fakes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace abacolo {
+class WindowSet;
+}
+
+namespace abacolo::test {
+
+// A data folder of its own with fresh seed tables, the program's services with fakes for the
+// clock, dialogs, cues and display, and (on demand) the whole window set, running with the
+// data folder as the current directory, as the program does.
+class TestWorld
+{
+public:
+    // `tables`: which of the four table files to lay out (all by default).
+    explicit TestWorld(const QStringList &tables = allTables());
+    ~TestWorld();
+    TestWorld(const TestWorld &) = delete;
+    TestWorld &operator=(const TestWorld &) = delete;
+
+    static QStringList allTables();
+
+    QString dataDir() const { return m_dir.path(); }
+    QString tablePath(const QString &file) const { return m_dir.filePath(file); }
+
+    // Creates the window set and shows the main window (opening the tables).
+    void start();
+    // Destroys the window set, as the end of the program does.
+    void stop();
+    WindowSet *windows() const { return m_windows.get(); }
+
+    FakeClock clock;
+    RandomGenerator random;
+    ScriptedDialogs dialogs;
+    RecordingCues cues;
+    Pictures pictures;
+    TableCounters counters;
+    TableSession session;
+    FakeDisplay display;
+    Services services{clock, random, dialogs, cues, pictures, counters, session, display};
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousDir;
+    std::unique_ptr<WindowSet> m_windows;
+};
+
+// The seed script of a table file ("sys.db" → data/seeds/sys.sql) in the source tree.
+QString seedScript(const QString &tableFile);
+
+} // namespace abacolo::test

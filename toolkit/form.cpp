@@ -1,0 +1,139 @@
+#include "toolkit/form.h"
+
+#include "toolkit/handlers.h"
+#include "toolkit/skinframe.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QScreen>
+
+namespace abacolo {
+
+namespace {
+
+// The program's window that was active last, modal windows aside: activation coming from
+// another of our windows is told apart from a return from a modal window or another program.
+Form *lastActive = nullptr;
+
+} // namespace
+
+Form::Form(const QString &instanceName, const QString &caption, QSize clientSize, int titleButtons)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(instanceName);
+    setWindowTitle(caption);
+    resize(clientSize);
+    suiForm1 = new SkinFrame(this, caption, titleButtons);
+    suiForm1->setGeometry(rect());
+}
+
+Form::~Form()
+{
+    if (lastActive == this)
+        lastActive = nullptr;
+}
+
+void Form::setStaysOnTop(bool onTop)
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
+void Form::Show()
+{
+    show();
+    BringToFront();
+}
+
+void Form::BringToFront()
+{
+    raise();
+    activateWindow();
+}
+
+void Form::ShowModal()
+{
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    setWindowModality(Qt::ApplicationModal);
+    Show();
+    if (isVisible())
+        loop.exec();
+    m_modalLoop = nullptr;
+    setWindowModality(Qt::NonModal);
+}
+
+void Form::applySkin(const Skin &skin)
+{
+    suiForm1->setSkin(skin);
+    setStyleSheet(skin.styleSheet);
+}
+
+void Form::place()
+{
+    if (m_placed || m_placement == Placement::AsDesigned)
+        return;
+    m_placed = true;
+    QRect over;
+    if (m_placement == Placement::MainWindowCentre) {
+        const QWidget *main = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == u"mymainForm") {
+                main = w;
+                break;
+            }
+        }
+        if (main && main != this)
+            over = main->geometry();
+    }
+    if (over.isNull() && screen())
+        over = screen()->geometry();
+    QRect frame = geometry();
+    frame.moveCenter(over.center());
+    move(frame.topLeft());
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    place();
+    HandlerGate::run(this, [this] { FormShow(); });
+}
+
+void Form::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (m_modalLoop && !event->spontaneous())
+        m_modalLoop->quit();
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || isModalShown())
+        return;
+    Form *previous = lastActive;
+    lastActive = this;
+    if (previous != this)
+        HandlerGate::run(this, [this] { FormActivate(); });
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    bool close = true;
+    HandlerGate::guard([&] { close = FormCloseQuery(); });
+    if (close)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Form::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    suiForm1->setGeometry(rect());
+}
+
+} // namespace abacolo
