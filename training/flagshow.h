@@ -4,8 +4,11 @@
 
 namespace abacolo {
 
+class ImageButton;
 struct Services;
 
+// The flag window: the latest reward flag, large. The counting game and the addition
+// training load their flag into it and show it modally.
 class TForm13 : public Form
 {
     Q_OBJECT
@@ -14,12 +17,7 @@ class TForm13 : public Form
 public:
     explicit TForm13(Services &services);
 
-
-
-private:
-    void FormCreate();
-
-    Services &m_services;
+    ImageButton *suiImageButton1;
 };
 
 extern TForm13 *Form13;
