@@ -1,0 +1,110 @@
+#!/bin/bash
+# Makes the 13 voice cues of Abacolo with espeak-ng (Mandarin) and sox.
+#
+# Usage: make_sounds.sh <assets-dir>      writes <assets-dir>/sounds/*.wav
+#
+#   vright, vwrong, cat       stereo, 44 100 Hz, 16-bit PCM
+#   numvoice0 ... numvoice9   mono,   22 050 Hz, 16-bit PCM
+#
+# The Mandarin text is given to espeak-ng's Mandarin voice in tone-numbered
+# pinyin (the cmn-latn-pinyin input mode of the same voice): the dictionary
+# packaged with Debian 12 lacks most characters and would read them as
+# English letters and numbers. Every clip starts within a few milliseconds
+# of the file start and peaks near -3 dBFS. sox runs in repeatable mode (-R),
+# so the output is the same on every run with the same package versions.
+set -euo pipefail
+
+out=${1:?usage: make_sounds.sh <assets-dir>}
+mkdir -p "$out/sounds"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+for tool in espeak-ng sox; do
+    command -v "$tool" >/dev/null || { echo "make_sounds: $tool is missing (apt-get install $tool)" >&2; exit 1; }
+done
+
+VOICE=cmn-latn-pinyin+f2   # Mandarin voice, a lighter (female) variant
+SOX="sox -R -V1"
+
+# speak <pinyin> <speed wpm> <pitch 0-99> <output.wav>
+speak() {
+    espeak-ng -v "$VOICE" -s "$2" -p "$3" -a 160 -w "$4" "$1"
+}
+
+# trim <in> <out> [effects...]: cut silence at both ends, keep a 60 ms tail.
+trim() {
+    local in=$1 o=$2
+    shift 2
+    $SOX "$in" "$o" silence 1 0.002 0.6% reverse silence 1 0.002 0.6% reverse \
+        pad 0 0.06 "$@"
+}
+
+# finish <in> <out> <rate> <channels>: format, -3 dBFS peak, 3 ms fade-in.
+finish() {
+    $SOX "$1" -b 16 -e signed-integer "$2" rate -v "$3" channels "$4" fade t 0.003 \
+        norm -3
+}
+
+# ---- numbers 0 ... 9: clear and a little slow -----------------------------
+digits=(ling2 yi1 er4 san1 si4 wu3 liu4 qi1 ba1 jiu3)
+for i in "${!digits[@]}"; do
+    speak "${digits[$i]}" 110 50 "$work/d$i.wav"
+    trim "$work/d$i.wav" "$work/d${i}t.wav"
+    finish "$work/d${i}t.wav" "$out/sounds/numvoice$i.wav" 22050 1
+done
+
+# ---- bell chime: C6 E6 G6 C7, each a short decaying bell -------------------
+notes=(1046.5 1318.5 1568.0 2093.0)
+mix=()
+for i in "${!notes[@]}"; do
+    f=${notes[$i]}
+    delay=$(awk -v i="$i" 'BEGIN { printf "%.3f", i * 0.075 }')
+    upper=$(awk -v f="$f" 'BEGIN { printf "%.1f", f * 2.76 }')
+    # fundamental plus a quieter bell partial, fast attack, long soft decay
+    $SOX -n -r 44100 -c 1 "$work/fund$i.wav" synth 0.55 sine "$f" fade l 0.002 0.55 0.52 vol 0.55
+    $SOX -n -r 44100 -c 1 "$work/part$i.wav" synth 0.55 sine "$upper" fade l 0.002 0.55 0.54 vol 0.16
+    $SOX -m "$work/fund$i.wav" "$work/part$i.wav" "$work/note$i.wav" pad "$delay"
+    mix+=("$work/note$i.wav")
+done
+$SOX -m "${mix[@]}" "$work/chime.wav" norm -6
+
+# ---- vright: chime + "真棒，答对了" ---------------------------------------
+speak "zhen1 bang4, da2 dui4 le5" 165 68 "$work/right.wav"
+trim "$work/right.wav" "$work/rightt.wav" rate 44100
+$SOX "$work/rightt.wav" "$work/rightp.wav" pad 0.22
+$SOX -m -v 0.75 "$work/chime.wav" -v 1 "$work/rightp.wav" "$work/vright.wav"
+finish "$work/vright.wav" "$out/sounds/vright.wav" 44100 2
+
+# ---- vwrong: a gentle, kind "再想想" ---------------------------------------
+speak "zai4 xiang3 xiang3" 135 48 "$work/wrong.wav"
+trim "$work/wrong.wav" "$work/wrongt.wav" rate 44100 treble -4 3000 reverb 20 50 40
+finish "$work/wrongt.wav" "$out/sounds/vwrong.wav" 44100 2
+
+# ---- cat: a synthetic "m-i-a-ow" followed by a soft "加油" -----------------
+# A buzzy source whose pitch rises (mi-a) and falls (ow). Three filtered
+# copies of it take turns: a closed-mouth nasal "m", bright "ia" formants,
+# then darker rounded "ow" formants, as a cat opens and closes its mouth.
+$SOX -n -r 44100 -c 1 "$work/src.wav" synth 0.78 sawtooth 560 \
+    bend -f 50 0.04,+700,0.22 0.08,-1050,0.38 tremolo 7 15 vol 0.5
+$SOX "$work/src.wav" "$work/nasal.wav" lowpass 650 lowpass 650 fade t 0 0.2 0.14
+$SOX "$work/src.wav" "$work/f1.wav" bandpass 1050 1.2q
+$SOX "$work/src.wav" "$work/f2.wav" bandpass 2300 2.2q
+$SOX "$work/src.wav" "$work/f3.wav" bandpass 700 1.4q
+$SOX "$work/src.wav" "$work/f4.wav" lowpass 1000 lowpass 1000
+$SOX -m -v 1 "$work/f1.wav" -v 0.7 "$work/f2.wav" "$work/bright.wav" fade t 0.12 0.78 0.45
+$SOX -m -v 1 "$work/f3.wav" -v 0.8 "$work/f4.wav" "$work/dark.wav" fade t 0.45 0.78 0
+# a little breath in the open part
+$SOX -n -r 44100 -c 1 "$work/breath.wav" synth 0.78 pinknoise bandpass 2500 1q \
+    fade q 0.1 0.78 0.6 vol 0.05
+$SOX -m -v 1.2 "$work/nasal.wav" "$work/bright.wav" "$work/dark.wav" "$work/breath.wav" \
+    "$work/meowraw.wav" highpass 250 lowpass 6500
+# the pitch bend delays the sound by a frame: cut that off, then shape it
+trim "$work/meowraw.wav" "$work/meowt.wav"
+$SOX "$work/meowt.wav" "$work/meow.wav" fade q 0.006 -0 0.3 norm -3
+speak "jia1 you2" 150 60 "$work/jiayou.wav"
+trim "$work/jiayou.wav" "$work/jiayout.wav" rate 44100 norm -9
+$SOX "$work/meow.wav" "$work/meowp.wav" pad 0 0.06
+$SOX "$work/meowp.wav" "$work/jiayout.wav" "$work/cat.wav"
+finish "$work/cat.wav" "$out/sounds/cat.wav" 44100 2
+
+echo "make_sounds: wrote 13 clips into $out/sounds"
