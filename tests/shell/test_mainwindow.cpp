@@ -1,0 +1,213 @@
+// The main window: topic buttons opening their windows, hover pictures, the header.
+#include "shell/mainform.h"
+#include "shell/pictures.h"
+#include "shell/windowset.h"
+#include "tests/support/testworld.h"
+#include "toolkit/imagebutton.h"
+#include "toolkit/picturebox.h"
+#include "toolkit/urllabel.h"
+#include "training/game_num1.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace abacolo;
+using namespace abacolo::test;
+
+namespace {
+
+Form *windowNamed(const TestWorld &world, const QString &name)
+{
+    for (QObject *member : world.windows()->members()) {
+        if (member->objectName() == name)
+            return qobject_cast<Form *>(member);
+    }
+    return nullptr;
+}
+
+QList<QWidget *> visibleWindows()
+{
+    QList<QWidget *> shown;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && qobject_cast<Form *>(w))
+            shown.append(w);
+    }
+    return shown;
+}
+
+// The user presses a topic button in the active main window.
+bool pressTopic(int n)
+{
+    mymainForm->activateWindow();
+    if (!QTest::qWaitForWindowActive(mymainForm))
+        return false;
+    QTest::mouseClick(mymainForm->topicButton(n), Qt::LeftButton);
+    return true;
+}
+
+bool samePicture(const QPixmap &a, const QPixmap &b)
+{
+    return !a.isNull() && a.toImage() == b.toImage();
+}
+
+// Catches the addresses the program asks the desktop to open.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+    Q_INVOKABLE void open(const QUrl &url) { opened.append(url); }
+};
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void topicOpensItsWindowAlignedToTheMainWindow_data();
+    void topicOpensItsWindowAlignedToTheMainWindow();
+    void aSecondPressBringsTheSameWindowToTheFront();
+    void topicsWithoutActionChangeNothing();
+    void hoverSwapsTheTopicPictures_data();
+    void hoverSwapsTheTopicPictures();
+    void headerReturnsTheMainWindowToTheCorner();
+    void publisherLinkOpensOurPage();
+};
+
+void MainWindowTest::topicOpensItsWindowAlignedToTheMainWindow_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("aligned");
+
+    QTest::newRow("认识数字") << 1 << u"Form32"_s << false;
+    QTest::newRow("数数小动物") << 2 << u"Form2"_s << true;
+    QTest::newRow("看图练习") << 3 << u"Form14"_s << true;
+    QTest::newRow("做练习玩游戏") << 4 << u"Form10"_s << true;
+    QTest::newRow("物体色彩") << 6 << u"Form5"_s << true;
+    QTest::newRow("数轴") << 7 << u"Form25"_s << true;
+    QTest::newRow("顺序") << 8 << u"Form5"_s << true;
+    QTest::newRow("统计") << 9 << u"Form17"_s << true;
+}
+
+void MainWindowTest::topicOpensItsWindowAlignedToTheMainWindow()
+{
+    QFETCH(int, button);
+    QFETCH(QString, window);
+    QFETCH(bool, aligned);
+
+    TestWorld world;
+    world.start();
+    Form *shown = windowNamed(world, window);
+    QVERIFY(shown);
+    // In the corner, and after the main window was dragged down by 40 pixels.
+    for (const int top : {0, 40}) {
+        shown->close();
+        mymainForm->move(0, top);
+        QVERIFY(pressTopic(button));
+        QCOMPARE(mymainForm->Edit3->text(), u"suiImageButton"_s + QString::number(button));
+        QVERIFY(shown->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        QCOMPARE(visibleWindows().size(), 2);
+        if (aligned)
+            QCOMPARE(shown->y(), top);
+    }
+}
+
+void MainWindowTest::aSecondPressBringsTheSameWindowToTheFront()
+{
+    TestWorld world;
+    world.start();
+    QVERIFY(pressTopic(2));
+    QVERIFY(QTest::qWaitForWindowActive(Form2));
+    Form2->move(Form2->x(), 120); // dragged away meanwhile
+
+    QVERIFY(pressTopic(2));
+    QVERIFY(QTest::qWaitForWindowActive(Form2));
+    QCOMPARE(Form2->y(), 0);
+    const QList<QWidget *> shown = visibleWindows();
+    QCOMPARE(shown.size(), 2);
+    QVERIFY(shown.contains(mymainForm) && shown.contains(Form2));
+}
+
+void MainWindowTest::topicsWithoutActionChangeNothing()
+{
+    TestWorld world;
+    world.start();
+    for (const int n : {5, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}) {
+        QVERIFY(pressTopic(n));
+        QCoreApplication::processEvents();
+        const QString name = u"suiImageButton"_s + QString::number(n);
+        QCOMPARE(mymainForm->Edit3->text(), name);
+        QCOMPARE(mymainForm->focusWidget(), mymainForm->topicButton(n)); // it keeps the focus
+        QCOMPARE(visibleWindows(), QList<QWidget *>{mymainForm});
+        QCOMPARE(QApplication::activeWindow(), mymainForm);
+    }
+    QVERIFY(world.dialogs.shown.isEmpty());
+}
+
+void MainWindowTest::hoverSwapsTheTopicPictures_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("atStart");
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("left");
+
+    QTest::newRow("认识数字") << 1 << u"picgame25"_s << u"picgame25"_s << u"picgame26"_s;
+    QTest::newRow("数数小动物") << 2 << u"aqua1"_s << u"aqua1"_s << u"aqua2"_s;
+    QTest::newRow("统计 starts as left") << 9 << u"picgame36"_s << u"picgame35"_s << u"picgame36"_s;
+    QTest::newRow("一半") << 20 << u"picgame31"_s << u"picgame31"_s << u"picgame32"_s;
+}
+
+void MainWindowTest::hoverSwapsTheTopicPictures()
+{
+    QFETCH(int, button);
+    QFETCH(QString, atStart);
+    QFETCH(QString, entered);
+    QFETCH(QString, left);
+
+    TestWorld world;
+    world.start();
+    ImageButton *topic = mymainForm->topicButton(button);
+    QVERIFY(samePicture(topic->picture(), world.pictures.picture(atStart)));
+    for (int round = 0; round < 2; ++round) {
+        QTest::mouseMove(topic, topic->rect().center());
+        QTRY_VERIFY(samePicture(topic->picture(), world.pictures.picture(entered)));
+        QTest::mouseMove(mymainForm->Image2, QPoint(20, 500));
+        QTRY_VERIFY(samePicture(topic->picture(), world.pictures.picture(left)));
+    }
+    QVERIFY(world.dialogs.shown.isEmpty());
+}
+
+void MainWindowTest::headerReturnsTheMainWindowToTheCorner()
+{
+    TestWorld world;
+    world.start();
+    mymainForm->move(30, 40);
+    QVERIFY(pressTopic(2));
+    QCOMPARE(Form2->y(), 40);
+
+    QTest::mouseMove(mymainForm->Image1, QPoint(500, 40));
+    QTRY_COMPARE(mymainForm->pos(), QPoint(0, 0));
+    QCOMPARE(Form2->y(), 40); // the shown window stays where it is
+}
+
+void MainWindowTest::publisherLinkOpensOurPage()
+{
+    TestWorld world;
+    world.start();
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(u"https"_s, &catcher, "open");
+    QTest::mouseClick(mymainForm->suiURLLabel2, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(u"https"_s);
+    QCOMPARE(catcher.opened, QList<QUrl>{QUrl(u"https://abacolo.example/"_s)});
+    QVERIFY(!mymainForm->suiURLLabel2->text().isEmpty());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
