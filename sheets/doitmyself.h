@@ -2,12 +2,30 @@
 
 #include "toolkit/form.h"
 
+#include <QComboBox>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace abacolo {
 
+class DBEdit;
 class FileTheme;
+class Panel;
+class ProgressBar;
 class Table;
+class Timer;
 struct Services;
 
+// The calculation sheet "聪明宝宝算一算": ten written exercises of one operation in two
+// columns of five. The child types the answers and presses the answer button; each right
+// answer is worth 10 points. A vertical bar counts the time down meanwhile. The twenty
+// numbers live in "fillblank.db", so the last sheet drawn comes back in the next run.
+//
+// The operation last chosen through `suiComboBox1` is kept in that box's dynamic property
+// "tag" (an int); the main window selects it again when it opens the sheet.
 class TForm10 : public Form
 {
     Q_OBJECT
@@ -19,10 +37,60 @@ public:
     FileTheme *suiFileTheme1;
     Table *Table1;
 
+    Panel *Panel1;                  // black, under the exercises; holds the signs and captions
+    ProgressBar *suiProgressBar1;   // the countdown: 100 … 0, and below 0 when out of time
+    QComboBox *suiComboBox1;        // operation: 加法, 减法, 乘法, 除法, ""
+    QComboBox *suiComboBox2;        // number range: 10以内 … 100以内, ""
+    QComboBox *suiComboBox3;        // speed: 很慢 … 很快
+    QPushButton *suiButton1;        // new sheet ("出题")
+    QPushButton *suiButton2;        // mark the sheet ("答案")
+    QLabel *Label21;                // "运算类型"
+    QLabel *Label22;                // "数值范围"
+    QLabel *Label25;                // "速度"
+    QLabel *Label24;                // the score
+    QLabel *Label23;                // "分!!"
+    Timer *Timer1;                  // the countdown tick
+
+    // `suiDBEdit1` … `suiDBEdit20`: the numbers `Num1` … `Num20`; exercise k is written with
+    // numbers 2k−1 and 2k.
+    DBEdit *suiDBEdit(int n) const { return m_numbers.at(size_t(n - 1)); }
+    // `suiEdit1` … `suiEdit10`: the answer boxes of exercises 1 … 10.
+    QLineEdit *suiEdit(int k) const { return m_answers.at(size_t(k - 1)); }
+    // The operator sign and the "=" of exercise k (1 … 10).
+    QLabel *operatorLabel(int k) const { return m_signs.at(size_t(k - 1)); }
+    QLabel *equalsLabel(int k) const { return m_equals.at(size_t(k - 1)); }
+
+    // Event handlers.
+    void FormActivate() override;
+    void suiComboBox1Change();
+    void suiComboBox2Change();
+    void suiComboBox3Change();
+    void suiButton1Click();
+    void suiButton2Click();
+    void Timer1Timer();
+    // An answer box's key: Enter moves on to the next control and is swallowed (true).
+    bool suiEditKeyPress(QLineEdit *box, int key);
+    void FormClose();
+
+    // The three ways of drawing a sheet into the table's current record.
+    void FillAnyPairs(int n);
+    void FillSubtractionPairs(int n);
+    void FillDivisionPairs(int n);
+
+protected:
+    bool FormCloseQuery() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void FormCreate();
+    template<typename Draw>
+    void fill(Draw draw);
 
     Services &m_services;
+    std::array<DBEdit *, 20> m_numbers{};
+    std::array<QLineEdit *, 10> m_answers{};
+    std::array<QLabel *, 10> m_signs{};
+    std::array<QLabel *, 10> m_equals{};
 };
 
 extern TForm10 *Form10;
