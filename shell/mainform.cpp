@@ -268,6 +268,8 @@ void TmymainForm::suiImageButton1Click()
             break;
         case 4:
             Form10->Show();
+            // The operation of the last sheet comes back.
+            Form10->suiComboBox1->setCurrentIndex(Form10->suiComboBox1->property("tag").toInt());
             alignTop(Form10);
             break;
         case 6:
