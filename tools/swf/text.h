@@ -14,8 +14,9 @@ inline constexpr auto kMovieFontFamily = u"Noto Sans CJK SC";
 // movie never silently gets another face's outlines.
 QFont movieFont(int pixelSize, bool bold = true);
 
-// The outline of a text with its baseline starting at the origin. Each glyph's own outline
-// is merged where its contours overlap, so the even-odd fill of movie players shows it whole.
+// The outline of a text with its baseline starting at the origin. Where contours overlap
+// (or nest turning the same way) the outline is merged first, so that the even-odd fill of
+// movie players shows every glyph whole.
 QPainterPath textPath(const QString &text, const QFont &font);
 
 // The outline of a text centred on a point (by the outline's own bounds).
