@@ -96,10 +96,11 @@ bool isRight(int operation, qint64 first, qint64 second, qint64 answer)
     }
 }
 
-QLabel *panelLabel(int number, const QString &text, QWidget *parent, QPoint at, int pixels)
+QLabel *panelLabel(int number, const QString &text, QWidget *parent, QPoint at, int pixels,
+                   bool bold = false)
 {
-    return makeLabel(u"Label"_s + QString::number(number), text, parent, at, uiFont(pixels),
-                     Qt::white);
+    return makeLabel(u"Label"_s + QString::number(number), text, parent, at,
+                     uiFont(pixels, bold), Qt::white);
 }
 
 QComboBox *comboBox(const QString &name, const QStringList &items, QWidget *parent, QPoint at)
@@ -109,6 +110,8 @@ QComboBox *comboBox(const QString &name, const QStringList &items, QWidget *pare
     box->addItems(items);
     box->setGeometry(at.x(), at.y(), 97, 22);
     box->setFont(uiFont(13));
+    // A box that does not apply (the range under multiplication and division) looks it.
+    box->setStyleSheet(u"QComboBox:disabled { color: #8a8a8a; background-color: #d6d6d6; }"_s);
     return box;
 }
 
@@ -179,12 +182,12 @@ TForm10::TForm10(Services &services)
         answer->installEventFilter(this);
         m_answers.at(size_t(k - 1)) = answer;
 
-        // Signs and "=" sit on the panel, whose top is the title bar's foot.
-        const int labelTop = rowTop(k);
+        // Signs and "=" sit on the panel, whose top is the title bar's foot: the same top
+        // there puts them at the middle of their row.
         m_signs.at(size_t(k - 1)) = panelLabel(SignLabels.at(size_t(k - 1)), u"+"_s, Panel1,
-                                               QPoint(left ? 136 : 632, labelTop), 32);
+                                               QPoint(left ? 136 : 632, top), 32, true);
         m_equals.at(size_t(k - 1)) = panelLabel(EqualsLabels.at(size_t(k - 1)), u"="_s, Panel1,
-                                                QPoint(left ? 280 : 776, labelTop), 32);
+                                                QPoint(left ? 280 : 776, top), 32, true);
     }
     // Every sign keeps the width of the widest, so a changed sign is never clipped.
     for (QLabel *sign : m_signs)

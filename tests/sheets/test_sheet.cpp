@@ -8,6 +8,7 @@
 #include "shell/tables.h"
 #include "tests/support/testworld.h"
 #include "toolkit/dbedit.h"
+#include "toolkit/imagebutton.h"
 #include "toolkit/progressbar.h"
 #include "toolkit/timer.h"
 
@@ -458,10 +459,12 @@ void SheetTest::reopeningBringsBackTheOperation()
     mymainForm->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(mymainForm));
 
-    // Opened again, as the main window opens it: show, then select the operation kept in
-    // the tag. The range starts again at "10以内"; the speed stays.
-    sheet.open();
-    Form10->suiComboBox1->setCurrentIndex(Form10->suiComboBox1->property("tag").toInt());
+    // Opened again from the main window's topic "做练习玩游戏": the operation of the last
+    // sheet comes back, the range starts again at "10以内", the speed stays.
+    QTest::mouseClick(mymainForm->topicButton(4), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(Form10));
+    QCoreApplication::processEvents();
+    QCOMPARE(Form10->y(), mymainForm->y());
     QCOMPARE(Form10->suiComboBox1->currentText(), u"减法"_s);
     QCOMPARE(Form10->suiComboBox2->currentText(), u"10以内"_s);
     QCOMPARE(Form10->suiComboBox3->currentText(), u"很快"_s);
