@@ -1,14 +1,15 @@
 #pragma once
 
 #include "toolkit/form.h"
+#include "toolkit/panel.h"
 
 #include <QPoint>
+#include <QPushButton>
 #include <array>
 
 class QCheckBox;
 class QLabel;
 class QProgressBar;
-class QPushButton;
 
 namespace abacolo {
 
@@ -16,7 +17,6 @@ class Bevel;
 class ColourTile;
 class DBText;
 class FileTheme;
-class Panel;
 class PictureCard;
 class Table;
 class Timer;

@@ -5,6 +5,7 @@
 #include "sheets/games4_1.h"
 #include "shell/datadirectory.h"
 #include "shell/displaymode.h"
+#include "shell/menupanel.h"
 #include "shell/pictures.h"
 #include "shell/services.h"
 #include "shell/sysdatamoudle.h"
@@ -166,6 +167,7 @@ void TmymainForm::buildLayout()
     Image3 = new PictureBox(u"Image3"_s, suiForm1);
     Image3->setGeometry(0, 132, 11, 633);
     Image3->setPicture(QPixmap(u":/layout/strip.bmp"_s));
+    (new MenuPanel(suiForm1))->setGeometry(11, 130, 270, 615); // `RzPageControl1`, the age tabs
 
     // The topic grid.
     for (int n = 1; n <= TopicCount; ++n) {
@@ -274,6 +276,10 @@ void TmymainForm::suiImageButton1Click()
             break;
         case 6:
             Form5->Show();
+            Form5->Panel2->raise();
+            Form5->suiButton5->setVisible(true);
+            Form5->suiButton3->setVisible(true);
+            Form5->suiButton5Click(); // performs a click: a new colouring question
             alignTop(Form5);
             break;
         case 7:
@@ -282,6 +288,7 @@ void TmymainForm::suiImageButton1Click()
             break;
         case 8:
             Form5->Show();
+            Form5->Panel1->raise();
             alignTop(Form5);
             break;
         case 9:

@@ -2,12 +2,14 @@
 // the questions, the hint buttons, the colour sets and the clock.
 
 #include "sheets/games4_1.h"
+#include "shell/mainform.h"
 #include "shell/sysdatamoudle.h"
 #include "tests/support/testworld.h"
 #include "toolkit/bevel.h"
 #include "toolkit/colourtile.h"
 #include "toolkit/dbtext.h"
 #include "toolkit/handlers.h"
+#include "toolkit/imagebutton.h"
 #include "toolkit/panel.h"
 #include "toolkit/picturecard.h"
 #include "toolkit/skinframe.h"
@@ -105,6 +107,8 @@ private Q_SLOTS:
     void closedColourTableShowsTheEngineError();
     void closedProgressTableStopsTheQuestion();
     void clockInTheCaption();
+    void topicsOpenTheirPages_data();
+    void topicsOpenTheirPages();
 
 private:
     // Starts the program with these tables (a colour table of its own if records are given)
@@ -527,6 +531,49 @@ void TestPractice::clockInTheCaption()
     QVERIFY2(caption.startsWith(u"当前时间："_s), qPrintable(caption));
     QVERIFY2(caption.contains(u"07"_s) && caption.contains(u"09"_s), qPrintable(caption));
     QCOMPARE(form->windowTitle(), caption);
+}
+
+void TestPractice::topicsOpenTheirPages_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("colouringQuestions"); // per press
+    QTest::newRow("物体色彩") << 6 << u"Panel2"_s << 1;
+    QTest::newRow("顺序") << 8 << u"Panel1"_s << 0;
+}
+
+void TestPractice::topicsOpenTheirPages()
+{
+    QFETCH(int, button);
+    QFETCH(QString, page);
+    QFETCH(int, colouringQuestions);
+
+    world = std::make_unique<test::TestWorld>();
+    world->start();
+    const int questions = counter(u"num2"_s);
+    auto frontPage = [] {
+        return Form5->suiForm1->childAt(Form5->Panel1->pos() + QPoint(5, 690))->objectName();
+    };
+
+    for (int press = 1; press <= 2; ++press) {
+        // The other page in front, the colouring buttons hidden.
+        (page == u"Panel1" ? Form5->Panel2 : Form5->Panel1)->raise();
+        Form5->suiButton5->hide();
+        Form5->suiButton3->hide();
+
+        mymainForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(mymainForm));
+        QTest::mouseClick(mymainForm->topicButton(button), Qt::LeftButton);
+        QVERIFY(Form5->isVisible());
+        QCOMPARE(Form5->y(), mymainForm->y());
+        QCOMPARE(frontPage(), page);
+        QCOMPARE(counter(u"num2"_s), questions + press * colouringQuestions);
+        QCOMPARE(!Form5->suiButton5->isHidden(), colouringQuestions > 0);
+        QCOMPARE(!Form5->suiButton3->isHidden(), colouringQuestions > 0);
+        if (colouringQuestions > 0)
+            QCOMPARE(Form5->Image12->y(), 253);
+        Form5->close();
+    }
 }
 
 QTEST_MAIN(TestPractice)
