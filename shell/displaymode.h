@@ -3,6 +3,7 @@
 #include "shell/services.h"
 
 #include <QSize>
+#include <memory>
 
 namespace abacolo {
 
@@ -10,13 +11,46 @@ namespace abacolo {
 extern int SavedScreenWidth;
 extern int SavedScreenHeight;
 
-// The display as the windowing system reports it. Switching the mode is not done on this
-// platform layer, so SetDisplaySize leaves the screen as it is.
+// What the display mode switch needs of the windowing system: the primary display's size and
+// a switch to another size of its mode list. The X11 layer (xrandrlayer.h) is the real one;
+// tests put in their own.
+class DisplayLayer
+{
+public:
+    virtual ~DisplayLayer() = default;
+    // The primary display's current size; invalid when it cannot be read.
+    virtual QSize currentSize() const = 0;
+    // Switches the primary display to `size`, keeping colour depth and refresh rate. Returns
+    // false, changing nothing, when the display has no such mode or refuses the change.
+    virtual bool switchTo(QSize size) = 0;
+};
+
+// The display mode switch of the main window. Where the windowing system lets a program
+// change the resolution (X11 with RandR) it switches the primary display; elsewhere (Wayland,
+// offscreen, no display) it leaves the screen as it is and reports the screen's size.
+//
+// Once it has switched the screen away from the size it found, an end by SIGINT, SIGTERM or
+// SIGHUP ends the event loop instead of killing the program, so the main window's normal end
+// runs and switches the screen back.
 class ScreenDisplay : public Display
 {
 public:
+    // The windowing system's own layer, opened when first needed.
+    ScreenDisplay();
+    // A given layer; null means a platform that cannot switch.
+    explicit ScreenDisplay(std::unique_ptr<DisplayLayer> layer);
+    ~ScreenDisplay() override;
+    ScreenDisplay(const ScreenDisplay &) = delete;
+    ScreenDisplay &operator=(const ScreenDisplay &) = delete;
+
     QSize screenSize() const override;
     void SetDisplaySize(int width, int height) override;
+
+private:
+    DisplayLayer *layer() const;
+
+    mutable std::unique_ptr<DisplayLayer> m_layer;
+    mutable bool m_layerOpened;
 };
 
 } // namespace abacolo
