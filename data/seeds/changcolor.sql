@@ -5,9 +5,11 @@ CREATE TABLE changcolor (
     Bt1 TEXT, Bt2 TEXT, Bt3 TEXT, Bt4 TEXT, Bt5 TEXT, Bt6 TEXT, Bt7 TEXT,
     Color1 TEXT, Color2 TEXT, Color3 TEXT, Color4 TEXT, Color5 TEXT, Color6 TEXT, Color7 TEXT
 );
--- Orange is 255,128,0: 33023 in decimal, $0080FF in hexadecimal.
-INSERT INTO changcolor VALUES ('红色', '黄色', '蓝色', '绿色', '橙色', '紫色', '黑色',
-                               'clRed', 'clYellow', 'clBlue', 'clGreen', '33023', 'clPurple', 'clBlack');
+-- The first set names the tiles' colours before any set is chosen (red, the orange the window
+-- paints at activation, yellow, green, black, blue, purple), so a first opening matches.
+-- That orange is 255,128,64: $4080FF in hexadecimal.
+INSERT INTO changcolor VALUES ('红色', '橙色', '黄色', '绿色', '黑色', '蓝色', '紫色',
+                               'clRed', '$4080FF', 'clYellow', 'clGreen', 'clBlack', 'clBlue', 'clPurple');
 -- Pink is 255,160,200 ($C8A0FF = 13148415); brown is 150,75,0 ($004B96 = 19350).
 INSERT INTO changcolor VALUES ('白色', '灰色', '粉色', '棕色', '红色', '蓝色', '黄色',
                                'clWhite', 'clGray', '$C8A0FF', '$004B96', 'clRed', 'clBlue', 'clYellow');
