@@ -5,8 +5,11 @@
 namespace abacolo {
 
 class FileTheme;
+class ShockwaveFlash;
 struct Services;
 
+// The game player "智力游戏播放器": a maximised window whose player fills everything below
+// the title bar. The games chooser opens it; closing it brings the chooser back.
 class TForm35 : public Form
 {
     Q_OBJECT
@@ -16,6 +19,13 @@ public:
     explicit TForm35(Services &services);
 
     FileTheme *suiFileTheme1;
+    ShockwaveFlash *ShockwaveFlash1;
+
+    void FormClose();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void FormCreate();

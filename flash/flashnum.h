@@ -2,11 +2,18 @@
 
 #include "toolkit/form.h"
 
+#include <QList>
+
+class QLabel;
+class QPushButton;
+
 namespace abacolo {
 
 class FileTheme;
 struct Services;
 
+// The number-writing chooser "认识数字--0~9 的写法": ten digit buttons; the lessons for 0, 1
+// and 2 open in the full-screen viewer, the other buttons have no lesson.
 class TForm32 : public Form
 {
     Q_OBJECT
@@ -16,9 +23,20 @@ public:
     explicit TForm32(Services &services);
 
     FileTheme *suiFileTheme1;
+    // suiButton1 … suiButton10, captioned "0" … "9", and the English names under them.
+    QList<QPushButton *> suiButtons;
+    QList<QLabel *> labels;
+
+    QPushButton *suiButton(int number) const { return suiButtons.at(number - 1); }
+
+    void suiButton1Click();
+    void suiButton2Click();
+    void suiButton3Click();
+    void FormShow() override;
 
 private:
     void FormCreate();
+    void openLesson(int digit);
 
     Services &m_services;
 };

@@ -18,5 +18,13 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# The movie emulator of the player module, pinned in flash/player/package-lock.json. npm comes
+# with some nodejs builds and is a package of its own in Debian's.
+if ! command -v npm >/dev/null; then
+    $([[ $(id -u) -eq 0 ]] || echo sudo) env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends npm
+fi
+(cd "$root/flash/player" && npm ci --no-audit --no-fund --loglevel=error)
+
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$root/build" -j "$(nproc)"

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "toolkit/picturetarget.h"
+
+#include <QAbstractButton>
+
+namespace abacolo {
+
+// A picture button (`RzShapeButton`): shows its picture at the picture's own size, centred,
+// on a face that lights up under the mouse and sinks a little while pressed.
+class ShapeButton : public QAbstractButton, public PictureTarget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ShapeButton)
+
+public:
+    ShapeButton(const QString &name, QWidget *parent);
+
+    void setPicture(const QPixmap &picture) override;
+    QPixmap picture() const override { return m_picture; }
+
+    QSize sizeHint() const override { return size(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    QPixmap m_picture;
+    bool m_hovered = false;
+};
+
+} // namespace abacolo
