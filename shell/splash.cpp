@@ -25,7 +25,7 @@ TSplashForm::TSplashForm()
                               uiFont(12), QColor(90, 90, 90));
     loading->resize(137 + 40, 16);
     const QColor highlight = palette().color(QPalette::Highlight);
-    auto *credit = makeLabel(u"Label2"_s, u"Abacolo 亲子数学工作室"_s, this, {216, 160},
+    auto *credit = makeLabel(u"Label2"_s, u"亲子数学工作室 出品"_s, this, {216, 160},
                              uiFont(12), highlight);
     credit->resize(129, 16);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
