@@ -10,9 +10,15 @@ ImageList::ImageList(const QString &name, QSize size, QObject *parent)
 
 int ImageList::add(const QPixmap &picture)
 {
-    m_images.append(picture.size() == m_size
-                        ? picture
-                        : picture.scaled(m_size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Sharp pictures (device pixel ratio above 1) keep their ratio and their sharpness.
+    if (picture.deviceIndependentSize().toSize() == m_size) {
+        m_images.append(picture);
+    } else {
+        QPixmap scaled = picture.scaled(m_size * picture.devicePixelRatio(), Qt::KeepAspectRatio,
+                                        Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(picture.devicePixelRatio());
+        m_images.append(scaled);
+    }
     return int(m_images.size()) - 1;
 }
 
