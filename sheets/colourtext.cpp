@@ -41,6 +41,7 @@ constexpr std::array<NamedColour, 52> Names{{
     {u"clCream", 0xF0FBFFu},
     {u"clMedGray", 0xA4A0A0u},
     // The thirty colours of the desktop, by their index.
+    // cppcheck-suppress badBitmaskCheck ; "| 0" keeps index 0 in the form of the other rows
     {u"clScrollBar", SystemColour | 0},
     {u"clBackground", SystemColour | 1},
     {u"clActiveCaption", SystemColour | 2},

@@ -298,6 +298,7 @@ void Table::open()
     }
     auto hasTable = [&](const QString &name) {
         QSqlQuery query(db);
+        // cppcheck-suppress ignoredReturnErrorCode ; a failed prepare makes the exec below fail, and that is checked
         query.prepare(u"SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"_s);
         query.addBindValue(name);
         if (!query.exec())
@@ -379,6 +380,7 @@ void Table::readRecord()
     if (e.index < 0)
         return;
     QSqlQuery query(e.db());
+    // cppcheck-suppress ignoredReturnErrorCode ; a failed prepare makes the exec below fail, and that is checked
     query.prepare(u"SELECT * FROM "_s + quoted(e.table) + u" WHERE rowid = ?"_s);
     query.addBindValue(e.rowids.at(e.index));
     if (!query.exec())
@@ -492,14 +494,17 @@ void Table::post()
         QSqlQuery query(e.db());
         if (e.inserting) {
             if (columns.isEmpty()) {
+                // cppcheck-suppress ignoredReturnErrorCode ; a failed prepare makes the exec below fail, and that is checked
                 query.prepare(u"INSERT INTO "_s + quoted(e.table) + u" DEFAULT VALUES"_s);
             } else {
                 QStringList marks;
                 marks.fill(u"?"_s, columns.size());
+                // cppcheck-suppress ignoredReturnErrorCode ; a failed prepare makes the exec below fail, and that is checked
                 query.prepare(u"INSERT INTO "_s + quoted(e.table) + u" ("_s + columns.join(u", "_s)
                               + u") VALUES ("_s + marks.join(u", "_s) + u')');
             }
         } else {
+            // cppcheck-suppress ignoredReturnErrorCode ; a failed prepare makes the exec below fail, and that is checked
             query.prepare(u"UPDATE "_s + quoted(e.table) + u" SET "_s
                           + columns.join(u" = ?, "_s) + u" = ? WHERE rowid = ?"_s);
         }
@@ -704,6 +709,7 @@ bool createTableFile(const QString &filePath, const QString &sqlScript, const QS
                 if (!run(query, statement))
                     return false;
             }
+            // cppcheck-suppress ignoredReturnErrorCode ; a failed prepare makes the exec below fail, and that is checked
             query.prepare(u"SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"_s);
             query.addBindValue(stem);
             if (!query.exec() || !query.next()) {
@@ -717,6 +723,7 @@ bool createTableFile(const QString &filePath, const QString &sqlScript, const QS
             QByteArray salt(16, Qt::Uninitialized);
             QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(salt.data()),
                                                   salt.size() / qsizetype(sizeof(quint32)));
+            // cppcheck-suppress ignoredReturnErrorCode ; a failed prepare makes the exec below fail, and that is checked
             query.prepare(u"INSERT INTO "_s + quoted(kProtectionTable)
                           + u" (salt, digest) VALUES (?, ?)"_s);
             query.addBindValue(QString::fromLatin1(salt.toHex()));

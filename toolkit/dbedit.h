@@ -21,6 +21,7 @@ public:
     // Binds the box to `field` (by name, without regard to case) of `table`.
     void setDataField(Table *table, const QString &field);
     QString dataField() const { return m_field; }
+    // cppcheck-suppress CastIntegerToAddressAtReturn ; a QPointer converts to its pointer, no integer
     Table *dataTable() const { return m_table; }
 
 private:

@@ -1,0 +1,158 @@
+// The counting game in the shipped program: the child counts the pictures on the screen and
+// clicks the number; the flag row grows and every question is counted in sys.db.
+#include "driver.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace abacolo::e2e;
+
+namespace {
+
+// Where the ten pictures stand on the picture panel, which lies at (-3, 144) in the window.
+constexpr QPoint PicturePositions[10] = {{152, 248}, {152, 144}, {280, 248}, {280, 144},
+                                         {384, 200}, {528, 248}, {520, 144}, {648, 248},
+                                         {648, 144}, {768, 200}};
+// The flag row lies at (176, 496); its flags at top 8.
+constexpr int FlagLefts[10] = {16, 80, 152, 216, 288, 352, 424, 488, 568, 632};
+
+QRect pictureArea(const QRect &window, int n)
+{
+    return {window.topLeft() + QPoint(-3, 144) + PicturePositions[n - 1], QSize(110, 80)};
+}
+
+QRect flagArea(const QRect &window, int n)
+{
+    return {window.topLeft() + QPoint(176 + FlagLefts[n - 1], 496 + 8), QSize(60, 40)};
+}
+
+QPoint numberButton(const QRect &window, int k)
+{
+    return window.topLeft() + QPoint(64 + 80 * k + 40, 40 + 40);
+}
+
+} // namespace
+
+class CountingEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void rightAnswersFillTheFlagRowAndCountEachQuestion();
+    void everyThirdWrongAnswerShowsTheAnswerAndMovesOn();
+
+private:
+    bool shown(const QRect &area) const
+    {
+        return m_session->screen.shareNot(area, qRgb(0, 0, 0)) > 0.3;
+    }
+    // How many pictures the child sees, once the question stands still on the screen; -1
+    // when the visible pictures do not run from the first on without a gap.
+    int countPictures();
+    int num4() const { return m_session->program->queryInt(u"sys.db"_s, u"SELECT num4 FROM sys"_s).value_or(-1); }
+
+    std::unique_ptr<Session> m_session;
+    QRect m_game;
+};
+
+void CountingEndToEnd::init()
+{
+    m_session = std::make_unique<Session>();
+    QVERIFY2(m_session->server.running(), qPrintable(m_session->server.error()));
+    const std::optional<WindowInfo> main = m_session->startProgram();
+    QVERIFY2(main, qPrintable(m_session->program ? m_session->program->output() : QString()));
+
+    const int before = num4();
+    QVERIFY(before >= 0);
+    const QSet<unsigned long> shownBefore = m_session->screen.viewableIds();
+    m_session->screen.click(main->geometry.topLeft() + layout::topicButton(2));
+    const std::optional<WindowInfo> game = m_session->screen.waitForNewWindow(shownBefore);
+    QVERIFY(game);
+    QCOMPARE(game->title, u"数一数有几个"_s);
+    m_game = game->geometry;
+    // Becoming active started the first question, counted in sys.db.
+    QVERIFY(waitUntil([&] { return num4() == before + 1; }));
+}
+
+void CountingEndToEnd::cleanup()
+{
+    if (QTest::currentTestFailed() && m_session) {
+        qWarning("screenshot kept: %s",
+                 qPrintable(m_session->keepScreenshot(QString::fromLatin1(QTest::currentTestFunction()))));
+        if (m_session->program)
+            qWarning("program output:\n%s", qPrintable(m_session->program->output()));
+    }
+    m_session.reset();
+}
+
+int CountingEndToEnd::countPictures()
+{
+    int count = -1;
+    int previous = -2;
+    // Two equal readings in a row: the question is drawn.
+    waitUntil([&] {
+        int visible = 0;
+        bool gap = false;
+        for (int n = 1; n <= 10; ++n) {
+            if (shown(pictureArea(m_game, n)))
+                gap = gap || visible != n - 1, ++visible;
+        }
+        const int now = gap ? -1 : visible;
+        const bool settled = now == previous && now >= 5;
+        previous = now;
+        count = now;
+        return settled;
+    }, 10000);
+    return count;
+}
+
+void CountingEndToEnd::rightAnswersFillTheFlagRowAndCountEachQuestion()
+{
+    Screen &screen = m_session->screen;
+    const int first = num4();
+    for (int n = 1; n <= 10; ++n)
+        QVERIFY2(!shown(flagArea(m_game, n)), "the flag row starts empty");
+
+    const int count = countPictures();
+    QVERIFY2(count >= 5 && count <= 10, qPrintable(QString::number(count)));
+    // A number below five is always wrong: it plays a cue only. Then the right number.
+    screen.click(numberButton(m_game, 0));
+    screen.click(numberButton(m_game, count));
+    QVERIFY2(waitUntil([&] { return shown(flagArea(m_game, 1)); }), "no flag after a right answer");
+    QVERIFY(!shown(flagArea(m_game, 2)));
+    // The answer sequence ends in the next question, counted in sys.db.
+    QVERIFY(waitUntil([&] { return num4() == first + 1; }, 20000));
+
+    const int next = countPictures();
+    QVERIFY2(next >= 5 && next <= 10, qPrintable(QString::number(next)));
+    screen.click(numberButton(m_game, next));
+    QVERIFY2(waitUntil([&] { return shown(flagArea(m_game, 2)); }), "no second flag");
+    QVERIFY(shown(flagArea(m_game, 1)));
+    QVERIFY(!shown(flagArea(m_game, 3)));
+    QVERIFY(waitUntil([&] { return num4() == first + 2; }, 20000));
+}
+
+void CountingEndToEnd::everyThirdWrongAnswerShowsTheAnswerAndMovesOn()
+{
+    Screen &screen = m_session->screen;
+    const int first = num4();
+    const int count = countPictures();
+    QVERIFY(count >= 5);
+    // Pure red numbers are written onto the pictures one by one.
+    const QRect lastPicture = pictureArea(m_game, count);
+    const double redBefore = screen.shareOf(lastPicture, qRgb(255, 0, 0));
+
+    for (int k = 0; k < 3; ++k)
+        screen.click(numberButton(m_game, k));
+    QVERIFY2(waitUntil([&] { return screen.shareOf(lastPicture, qRgb(255, 0, 0)) > redBefore + 0.02; }),
+             "the answer was not written onto the pictures");
+    QVERIFY(waitUntil([&] { return num4() == first + 1; }, 20000));
+    // No flag for wrong answers.
+    QVERIFY(!shown(flagArea(m_game, 1)));
+}
+
+QTEST_GUILESS_MAIN(CountingEndToEnd)
+#include "test_e2e_counting.moc"
