@@ -534,4 +534,61 @@ QPoint closeBox(const QRect &window)
 
 } // namespace layout
 
+namespace counting {
+
+namespace {
+constexpr QPoint PicturePositions[10] = {{152, 248}, {152, 144}, {280, 248}, {280, 144},
+                                         {384, 200}, {528, 248}, {520, 144}, {648, 248},
+                                         {648, 144}, {768, 200}};
+constexpr int FlagLefts[10] = {16, 80, 152, 216, 288, 352, 424, 488, 568, 632};
+} // namespace
+
+QRect pictureArea(const QRect &window, int n)
+{
+    return {window.topLeft() + QPoint(-3, 144) + PicturePositions[n - 1], QSize(110, 80)};
+}
+
+QRect flagArea(const QRect &window, int n)
+{
+    return {window.topLeft() + QPoint(176 + FlagLefts[n - 1], 496 + 8), QSize(60, 40)};
+}
+
+QPoint numberButton(const QRect &window, int k)
+{
+    return window.topLeft() + QPoint(64 + 80 * k + 40, 40 + 40);
+}
+
+bool shown(const Screen &screen, const QRect &area)
+{
+    return screen.shareNot(area, qRgb(0, 0, 0)) > 0.3;
+}
+
+int countPictures(const Screen &screen, const QRect &window)
+{
+    // The same reading for 200 ms: the question is drawn (a new question hides its pictures
+    // and repaints within a few milliseconds).
+    int count = -1;
+    QElapsedTimer unchanged;
+    unchanged.start();
+    const bool settled = waitUntil([&] {
+        int visible = 0;
+        bool gap = false;
+        for (int n = 1; n <= 10; ++n) {
+            if (shown(screen, pictureArea(window, n))) {
+                gap = gap || visible != n - 1;
+                ++visible;
+            }
+        }
+        const int now = gap ? -1 : visible;
+        if (now != count) {
+            count = now;
+            unchanged.restart();
+        }
+        return count >= 5 && unchanged.elapsed() >= 200;
+    }, 10000);
+    return settled ? count : -1;
+}
+
+} // namespace counting
+
 } // namespace abacolo::e2e

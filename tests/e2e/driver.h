@@ -168,4 +168,19 @@ QPoint topicButton(int number);
 QPoint closeBox(const QRect &window);
 } // namespace layout
 
+// The counting game's screen: where a person finds its pictures, flags and number buttons.
+namespace counting {
+// Picture n (1 … 10) of the picture panel, which lies at (-3, 144) in the window.
+QRect pictureArea(const QRect &window, int n);
+// Flag n (1 … 10) of the flag row at (176, 496).
+QRect flagArea(const QRect &window, int n);
+// The centre of the number button k (0 … 10).
+QPoint numberButton(const QRect &window, int k);
+// Whether a picture or flag shows there (on the black panels).
+bool shown(const Screen &screen, const QRect &area);
+// How many pictures the child sees, once the question stands still on the screen; -1 when
+// the visible pictures do not run from the first on without a gap or none settles in time.
+int countPictures(const Screen &screen, const QRect &window);
+} // namespace counting
+
 } // namespace abacolo::e2e

@@ -7,31 +7,7 @@
 using namespace Qt::StringLiterals;
 using namespace abacolo::e2e;
 
-namespace {
-
-// Where the ten pictures stand on the picture panel, which lies at (-3, 144) in the window.
-constexpr QPoint PicturePositions[10] = {{152, 248}, {152, 144}, {280, 248}, {280, 144},
-                                         {384, 200}, {528, 248}, {520, 144}, {648, 248},
-                                         {648, 144}, {768, 200}};
-// The flag row lies at (176, 496); its flags at top 8.
-constexpr int FlagLefts[10] = {16, 80, 152, 216, 288, 352, 424, 488, 568, 632};
-
-QRect pictureArea(const QRect &window, int n)
-{
-    return {window.topLeft() + QPoint(-3, 144) + PicturePositions[n - 1], QSize(110, 80)};
-}
-
-QRect flagArea(const QRect &window, int n)
-{
-    return {window.topLeft() + QPoint(176 + FlagLefts[n - 1], 496 + 8), QSize(60, 40)};
-}
-
-QPoint numberButton(const QRect &window, int k)
-{
-    return window.topLeft() + QPoint(64 + 80 * k + 40, 40 + 40);
-}
-
-} // namespace
+using namespace abacolo::e2e::counting;
 
 class CountingEndToEnd : public QObject
 {
@@ -45,12 +21,7 @@ private Q_SLOTS:
     void everyThirdWrongAnswerShowsTheAnswerAndMovesOn();
 
 private:
-    bool shown(const QRect &area) const
-    {
-        return m_session->screen.shareNot(area, qRgb(0, 0, 0)) > 0.3;
-    }
-    // How many pictures the child sees, once the question stands still on the screen; -1
-    // when the visible pictures do not run from the first on without a gap.
+    bool shown(const QRect &area) const;
     int countPictures();
     int num4() const { return m_session->program->queryInt(u"sys.db"_s, u"SELECT num4 FROM sys"_s).value_or(-1); }
 
@@ -88,25 +59,14 @@ void CountingEndToEnd::cleanup()
     m_session.reset();
 }
 
+bool CountingEndToEnd::shown(const QRect &area) const
+{
+    return counting::shown(m_session->screen, area);
+}
+
 int CountingEndToEnd::countPictures()
 {
-    int count = -1;
-    int previous = -2;
-    // Two equal readings in a row: the question is drawn.
-    waitUntil([&] {
-        int visible = 0;
-        bool gap = false;
-        for (int n = 1; n <= 10; ++n) {
-            if (shown(pictureArea(m_game, n)))
-                gap = gap || visible != n - 1, ++visible;
-        }
-        const int now = gap ? -1 : visible;
-        const bool settled = now == previous && now >= 5;
-        previous = now;
-        count = now;
-        return settled;
-    }, 10000);
-    return count;
+    return counting::countPictures(m_session->screen, m_game);
 }
 
 void CountingEndToEnd::rightAnswersFillTheFlagRowAndCountEachQuestion()
