@@ -1,11 +1,10 @@
 #pragma once
 
+#include "toolkit/fieldbinding.h"
+
 #include <QLineEdit>
-#include <QPointer>
 
 namespace abacolo {
-
-class Table;
 
 // A data-bound edit box (`DBEdit`): shows one field of a table's current record and follows
 // the record as the table moves, posts, opens or closes. It only shows the field: the box is
@@ -20,16 +19,11 @@ public:
 
     // Binds the box to `field` (by name, without regard to case) of `table`.
     void setDataField(Table *table, const QString &field);
-    QString dataField() const { return m_field; }
-    // cppcheck-suppress CastIntegerToAddressAtReturn ; a QPointer converts to its pointer, no integer
-    Table *dataTable() const { return m_table; }
+    QString dataField() const { return m_binding.field(); }
+    Table *dataTable() const { return m_binding.table(); }
 
 private:
-    void refresh();
-
-    QPointer<Table> m_table;
-    QString m_field;
-    QMetaObject::Connection m_connection;
+    FieldBinding m_binding;
 };
 
 } // namespace abacolo

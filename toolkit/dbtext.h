@@ -1,11 +1,10 @@
 #pragma once
 
+#include "toolkit/fieldbinding.h"
+
 #include <QLabel>
-#include <QPointer>
 
 namespace abacolo {
-
-class Table;
 
 // A data-bound label (`DBText`): shows one field of a table's current record as text and
 // follows the record as the table moves, posts, opens or closes. While the table is closed,
@@ -20,14 +19,10 @@ public:
 
     // Binds the label to `field` (by name, without regard to case) of `table`.
     void setDataField(Table *table, const QString &field);
-    QString dataField() const { return m_field; }
+    QString dataField() const { return m_binding.field(); }
 
 private:
-    void refresh();
-
-    QPointer<Table> m_table;
-    QString m_field;
-    QMetaObject::Connection m_connection;
+    FieldBinding m_binding;
 };
 
 } // namespace abacolo
