@@ -12,6 +12,7 @@
 #include "toolkit/skinframe.h"
 #include "toolkit/speedbutton.h"
 #include "toolkit/timer.h"
+#include "training/flagrow.h"
 #include "training/flagshow.h"
 
 #include <QLabel>
@@ -42,43 +43,8 @@ constexpr Places AnswerPlaces{{
     {120, 24}, {120, 96}, {120, 168}, {128, 240}, {120, 312},
 }};
 
-// Where the ten flags stand on `Panel4`.
-constexpr std::array<int, 10> FlagLefts{16, 80, 152, 216, 288, 352, 424, 488, 568, 632};
-
-constexpr QSize PictureSize(70, 60);
-
-Panel *makeColumn(const QString &name, QWidget *parent, int left)
-{
-    auto *panel = new Panel(name, parent, Qt::black, Panel::Border::Single);
-    panel->setGeometry(left, 155, 225, 398);
-    return panel;
-}
-
-// Fills a column with its ten pictures: place p holds picture number `highest` + 1 - p.
-PicturePlaces makePictures(Panel *panel, int highest, const Places &at, const QPixmap &start)
-{
-    PicturePlaces places{};
-    for (int place = 1; place <= 10; ++place) {
-        const int number = highest + 1 - place;
-        auto *picture = new ImageButton(u"suiImageButton"_s + QString::number(number), panel);
-        picture->setGeometry(QRect(at.at(size_t(place - 1)), PictureSize));
-        picture->setFont(songFont(53));
-        picture->setCaptionColor(Qt::red);
-        picture->setPicture(start);
-        places.at(size_t(place - 1)) = picture;
-    }
-    return places;
-}
-
-// A hidden, one pixel high button that the window clicks as an internal operation.
-QPushButton *makeTrigger(const QString &name, const QString &caption, Panel *panel)
-{
-    auto *button = new QPushButton(caption, panel);
-    button->setObjectName(name);
-    button->setGeometry(8, 390, 75, 1);
-    button->hide();
-    return button;
-}
+// Each column's internal button: hidden, one pixel high.
+constexpr QRect TriggerGeometry(8, 390, 75, 1);
 
 } // namespace
 
@@ -86,6 +52,7 @@ TForm14::TForm14(Services &services)
     : Form(u"Form14"_s, u"数一数有几个"_s, QSize(1015, 733))
     , suiFileTheme1(new FileTheme(this))
     , m_services(services)
+    , m_animation(this, services.pictures, [this] { Timer1Timer(); }, [this] { Timer2Timer(); })
 {
     setStaysOnTop(true);
     setPlacement(Placement::MainWindowCentre);
@@ -128,20 +95,19 @@ TForm14::TForm14(Services &services)
                        Qt::white);
 
     // The three columns: first group, second group, answer.
-    const QPixmap start(u":/layout/start.bmp"_s);
-    Panel2 = makeColumn(u"Panel2"_s, suiForm1, 80);
-    m_first = makePictures(Panel2, 10, FirstGroupPlaces, start);
-    Button1 = makeTrigger(u"Button1"_s, u"Button1"_s, Panel2);
+    Panel2 = makeGroupPanel(u"Panel2"_s, suiForm1, QPoint(80, 155));
+    m_first = makePicturePlaces(Panel2, 10, FirstGroupPlaces);
+    Button1 = makeTrigger(u"Button1"_s, u"Button1"_s, Panel2, TriggerGeometry);
     onEvent(Button1, &QAbstractButton::clicked, this, [this](auto &&...) { Button1Click(); });
 
-    Panel1 = makeColumn(u"Panel1"_s, suiForm1, 400);
-    m_second = makePictures(Panel1, 20, SecondGroupPlaces, start);
-    Button2 = makeTrigger(u"Button2"_s, u"0"_s, Panel1);
+    Panel1 = makeGroupPanel(u"Panel1"_s, suiForm1, QPoint(400, 155));
+    m_second = makePicturePlaces(Panel1, 20, SecondGroupPlaces);
+    Button2 = makeTrigger(u"Button2"_s, u"0"_s, Panel1, TriggerGeometry);
     onEvent(Button2, &QAbstractButton::clicked, this, [this](auto &&...) { Button2Click(); });
 
-    Panel3 = makeColumn(u"Panel3"_s, suiForm1, 720);
-    m_sum = makePictures(Panel3, 30, AnswerPlaces, start);
-    Button3 = makeTrigger(u"Button3"_s, u"Button3"_s, Panel3);
+    Panel3 = makeGroupPanel(u"Panel3"_s, suiForm1, QPoint(720, 155));
+    m_sum = makePicturePlaces(Panel3, 30, AnswerPlaces);
+    Button3 = makeTrigger(u"Button3"_s, u"Button3"_s, Panel3, TriggerGeometry);
     // The answer pictures carry their numbers from the start.
     for (int place = 1; place <= 10; ++place)
         m_sum.at(size_t(place - 1))->setText(QString::number(place));
@@ -178,34 +144,27 @@ TForm14::TForm14(Services &services)
     suiImageButton21 = m_sum[9];
 
     // The flag row.
-    Panel4 = new Panel(u"Panel4"_s, suiForm1, Qt::black);
-    Panel4->setGeometry(120, 568, 713, 65);
-    for (int n = 1; n <= 10; ++n) {
-        auto *flag = new ImageButton(u"suiImageButton"_s + QString::number(30 + n), Panel4);
-        flag->setGeometry(FlagLefts.at(size_t(n - 1)), 8, 60, 40);
-        flag->hide();
-        m_flags.at(size_t(n - 1)) = flag;
-    }
-    suiImageButton31 = m_flags[0];
-    suiImageButton32 = m_flags[1];
-    suiImageButton33 = m_flags[2];
-    suiImageButton34 = m_flags[3];
-    suiImageButton35 = m_flags[4];
-    suiImageButton36 = m_flags[5];
-    suiImageButton37 = m_flags[6];
-    suiImageButton38 = m_flags[7];
-    suiImageButton39 = m_flags[8];
-    suiImageButton40 = m_flags[9];
-    suiImageButton31->setCursor(Qt::PointingHandCursor);
+    m_flagRow = new FlagRow(u"Panel4"_s, suiForm1, QPoint(120, 568), 31, 7);
+    Panel4 = m_flagRow;
+    suiImageButton31 = m_flagRow->flag(1);
+    suiImageButton32 = m_flagRow->flag(2);
+    suiImageButton33 = m_flagRow->flag(3);
+    suiImageButton34 = m_flagRow->flag(4);
+    suiImageButton35 = m_flagRow->flag(5);
+    suiImageButton36 = m_flagRow->flag(6);
+    suiImageButton37 = m_flagRow->flag(7);
+    suiImageButton38 = m_flagRow->flag(8);
+    suiImageButton39 = m_flagRow->flag(9);
+    suiImageButton40 = m_flagRow->flag(10);
     onEvent(suiImageButton31, &QAbstractButton::clicked, this,
             [this](auto &&...) { suiImageButton31Click(); });
 
     // The animation runs from creation on, also while the window is hidden; the third timer
     // waits a second between an answer shown and the next addition.
-    Timer1 = new Timer(u"Timer1"_s, this, 1000, true);
-    Timer1->setOnTimer([this] { Timer1Timer(); });
-    Timer2 = new Timer(u"Timer2"_s, this, 1000, false);
-    Timer2->setOnTimer([this] { Timer2Timer(); });
+    Timer1 = m_animation.timer1();
+    Timer2 = m_animation.timer2();
+    for (const PicturePlaces *column : {&m_first, &m_second, &m_sum})
+        m_animation.animate(*column);
     Timer3 = new Timer(u"Timer3"_s, this, 1000, false);
     Timer3->setOnTimer([this] { Timer3Timer(); });
 
@@ -218,6 +177,11 @@ void TForm14::FormCreate()
     // but for its frame, with every control where the layout puts it.
     resize(width(), 768);
     suiFileTheme1->setThemeFile(DataDirectory() + u"/skin/diamond.ssk"_s);
+}
+
+ImageButton *TForm14::flag(int n) const
+{
+    return m_flagRow->flag(n);
 }
 
 void TForm14::FormActivate()
@@ -271,21 +235,7 @@ void TForm14::ShowSum()
 
 void TForm14::RightAnswer()
 {
-    if (flagCount == 10) {
-        for (ImageButton *flag : m_flags)
-            flag->hide();
-        flagCount = 1;
-        flagSet = (flagSet + 1) % 6;
-    } else {
-        ++flagCount;
-    }
-    const QString flagName = u"flag"_s + QString::number(7 + flagSet);
-    if (Form13)
-        m_services.pictures.LoadPictureResource(*Form13->suiImageButton1, flagName);
-    for (int n = 1; n <= flagCount; ++n) {
-        m_services.pictures.LoadPictureResource(*flag(n), flagName);
-        flag(n)->show();
-    }
+    m_flagRow->addFlag(flagCount, flagSet, m_services.pictures);
     m_services.counters.IncrementCounter(u"num"_s);
     m_services.cues.PlayCue(u"vright"_s);
     for (ImageButton *picture : m_sum)
@@ -308,31 +258,14 @@ void TForm14::WrongAnswer()
     Timer3->setEnabled(true);
 }
 
-void TForm14::showFrame(int frame)
-{
-    const QString name = animationFrame(pictureSet, frame);
-    // Hidden pictures take the frame too, so a picture shown again is already current.
-    for (const PicturePlaces *column : {&m_first, &m_second, &m_sum}) {
-        for (ImageButton *picture : *column)
-            m_services.pictures.LoadPictureResource(*picture, name);
-    }
-    Panel2->repaint();
-    Panel1->repaint();
-    Panel3->repaint();
-}
-
 void TForm14::Timer1Timer()
 {
-    showFrame(1);
-    Timer1->setEnabled(false);
-    Timer2->setEnabled(true);
+    m_animation.tick(1, pictureSet);
 }
 
 void TForm14::Timer2Timer()
 {
-    showFrame(2);
-    Timer2->setEnabled(false);
-    Timer1->setEnabled(true);
+    m_animation.tick(2, pictureSet);
 }
 
 void TForm14::Timer3Timer()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/form.h"
+#include "training/frameanimation.h"
 #include "training/picturegroups.h"
 
 #include <array>
@@ -11,6 +12,7 @@ class QPushButton;
 namespace abacolo {
 
 class FileTheme;
+class FlagRow;
 class ImageButton;
 class Panel;
 class SpeedButton;
@@ -118,7 +120,7 @@ public:
     const PicturePlaces &firstPlaces() const { return m_first; }
     const PicturePlaces &secondPlaces() const { return m_second; }
     const PicturePlaces &answerPlaces() const { return m_sum; }
-    ImageButton *flag(int n) const { return m_flags.at(size_t(n - 1)); }
+    ImageButton *flag(int n) const;
 
     // Event handlers.
     void FormActivate() override;
@@ -148,14 +150,14 @@ public:
 private:
     void FormCreate();
     void judge(int number);
-    void showFrame(int frame);
 
     Services &m_services;
     std::array<SpeedButton *, 11> m_answers{};
     PicturePlaces m_first{};
     PicturePlaces m_second{};
     PicturePlaces m_sum{};
-    std::array<ImageButton *, 10> m_flags{};
+    FlagRow *m_flagRow = nullptr;
+    FrameAnimation m_animation;
 };
 
 extern TForm14 *Form14;

@@ -12,7 +12,9 @@
 #include "toolkit/skinframe.h"
 #include "toolkit/speedbutton.h"
 #include "toolkit/timer.h"
+#include "training/flagrow.h"
 #include "training/flagshow.h"
+#include "training/picturegroups.h"
 
 #include <QPushButton>
 
@@ -29,12 +31,6 @@ constexpr std::array<QPoint, 10> PicturePositions{{
     {152, 248}, {152, 144}, {280, 248}, {280, 144}, {384, 200},
     {528, 248}, {520, 144}, {648, 248}, {648, 144}, {768, 200},
 }};
-
-// Where the ten flags stand on `Panel1`.
-constexpr std::array<int, 10> FlagLefts{16, 80, 152, 216, 288, 352, 424, 488, 568, 632};
-
-// The kind of picture of each count: set `hiddenCount`, frame 1 or 2.
-const std::array<QString, 6> PictureSets{u"t"_s, u"k"_s, u"x"_s, u"f"_s, u"ff"_s, u"h"_s};
 
 // The number buttons' names: "0" is `SpeedButton1`, "1" is `SpeedButton`, k ≥ 2 is
 // `SpeedButton<k>`.
@@ -53,6 +49,7 @@ TForm2::TForm2(Services &services)
     : Form(u"Form2"_s, u"数一数有几个"_s, QSize(1018, 733))
     , suiFileTheme1(new FileTheme(this))
     , m_services(services)
+    , m_animation(this, services.pictures, [this] { Timer1Timer(); }, [this] { Timer2Timer(); })
 {
     setStaysOnTop(true);
     setPlacement(Placement::MainWindowCentre);
@@ -92,14 +89,10 @@ TForm2::TForm2(Services &services)
     // The pictures to count, with the numbers of the answer drawn over them in red.
     Panel2 = new Panel(u"Panel2"_s, suiForm1, Qt::black);
     Panel2->setGeometry(-3, 144, 1292, 633);
-    const QPixmap start(u":/layout/start.bmp"_s);
     for (int n = 1; n <= 10; ++n) {
-        auto *picture = new ImageButton(u"suiImageButton"_s + QString::number(n), Panel2);
-        picture->setGeometry(QRect(PicturePositions.at(size_t(n - 1)), QSize(110, 80)));
-        picture->setFont(songFont(53));
-        picture->setCaptionColor(Qt::red);
-        picture->setPicture(start);
-        m_pictures.at(size_t(n - 1)) = picture;
+        m_pictures.at(size_t(n - 1)) =
+            makeCountedPicture(u"suiImageButton"_s + QString::number(n), Panel2,
+                               QRect(PicturePositions.at(size_t(n - 1)), QSize(110, 80)));
     }
     suiImageButton1 = m_pictures[0];
     suiImageButton2 = m_pictures[1];
@@ -113,46 +106,32 @@ TForm2::TForm2(Services &services)
     suiImageButton10 = m_pictures[9];
 
     // The window's internal operations; the user never sees these buttons.
-    suiButton14 = new QPushButton(u"答案"_s, Panel2);
-    suiButton14->setObjectName(u"suiButton14"_s);
-    suiButton14->setGeometry(8, 8, 75, 25);
-    suiButton14->hide();
+    suiButton14 = makeTrigger(u"suiButton14"_s, u"答案"_s, Panel2, QRect(8, 8, 75, 25));
     onEvent(suiButton14, &QAbstractButton::clicked, this, [this](auto &&...) { suiButton14Click(); });
-    Button1 = new QPushButton(u"出题"_s, Panel2);
-    Button1->setObjectName(u"Button1"_s);
-    Button1->setGeometry(8, 40, 75, 25);
-    Button1->hide();
+    Button1 = makeTrigger(u"Button1"_s, u"出题"_s, Panel2, QRect(8, 40, 75, 25));
     onEvent(Button1, &QAbstractButton::clicked, this, [this](auto &&...) { Button1Click(); });
 
     // The flag row, in front of the pictures; its first flag opens the flag window.
-    Panel1 = new Panel(u"Panel1"_s, suiForm1, Qt::black);
-    Panel1->setGeometry(176, 496, 713, 65);
+    m_flagRow = new FlagRow(u"Panel1"_s, suiForm1, QPoint(176, 496), 11, 1);
+    Panel1 = m_flagRow;
     Panel1->raise();
-    for (int n = 1; n <= 10; ++n) {
-        auto *flag = new ImageButton(u"suiImageButton"_s + QString::number(10 + n), Panel1);
-        flag->setGeometry(FlagLefts.at(size_t(n - 1)), 8, 60, 40);
-        flag->hide();
-        m_flags.at(size_t(n - 1)) = flag;
-    }
-    suiImageButton11 = m_flags[0];
-    suiImageButton12 = m_flags[1];
-    suiImageButton13 = m_flags[2];
-    suiImageButton14 = m_flags[3];
-    suiImageButton15 = m_flags[4];
-    suiImageButton16 = m_flags[5];
-    suiImageButton17 = m_flags[6];
-    suiImageButton18 = m_flags[7];
-    suiImageButton19 = m_flags[8];
-    suiImageButton20 = m_flags[9];
-    suiImageButton11->setCursor(Qt::PointingHandCursor);
+    suiImageButton11 = m_flagRow->flag(1);
+    suiImageButton12 = m_flagRow->flag(2);
+    suiImageButton13 = m_flagRow->flag(3);
+    suiImageButton14 = m_flagRow->flag(4);
+    suiImageButton15 = m_flagRow->flag(5);
+    suiImageButton16 = m_flagRow->flag(6);
+    suiImageButton17 = m_flagRow->flag(7);
+    suiImageButton18 = m_flagRow->flag(8);
+    suiImageButton19 = m_flagRow->flag(9);
+    suiImageButton20 = m_flagRow->flag(10);
     onEvent(suiImageButton11, &QAbstractButton::clicked, this,
             [this](auto &&...) { suiImageButton11Click(); });
 
     // The animation: the two frames take turns once a second, also while the window is hidden.
-    Timer1 = new Timer(u"Timer1"_s, this, 1000, true);
-    Timer1->setOnTimer([this] { Timer1Timer(); });
-    Timer2 = new Timer(u"Timer2"_s, this, 1000, false);
-    Timer2->setOnTimer([this] { Timer2Timer(); });
+    Timer1 = m_animation.timer1();
+    Timer2 = m_animation.timer2();
+    m_animation.animate(m_pictures);
 
     FormCreate();
 }
@@ -208,21 +187,7 @@ void TForm2::suiButton14Click()
 
 void TForm2::RightAnswer()
 {
-    if (flagCount == 10) {
-        for (ImageButton *flag : m_flags)
-            flag->hide();
-        flagCount = 1;
-        flagSet = (flagSet + 1) % 6;
-    } else {
-        ++flagCount;
-    }
-    const QString flagName = u"flag"_s + QString::number(flagSet + 1);
-    if (Form13)
-        m_services.pictures.LoadPictureResource(*Form13->suiImageButton1, flagName);
-    for (int n = 1; n <= flagCount; ++n) {
-        m_services.pictures.LoadPictureResource(*flag(n), flagName);
-        flag(n)->show();
-    }
+    m_flagRow->addFlag(flagCount, flagSet, m_services.pictures);
     m_services.cues.PlayCue(u"vright"_s);
     suiButton14Click();
     m_services.clock.hold(2000);
@@ -241,28 +206,19 @@ void TForm2::WrongAnswer()
     Button1Click();
 }
 
-void TForm2::showFrame(int frame)
-{
-    const QString name = PictureSets.at(size_t(hiddenCount)) + QString::number(frame);
-    // Hidden pictures take the frame too, so a picture shown again is already current.
-    for (ImageButton *picture : m_pictures) {
-        m_services.pictures.LoadPictureResource(*picture, name);
-        picture->repaint();
-    }
-}
-
 void TForm2::Timer1Timer()
 {
-    showFrame(1);
-    Timer1->setEnabled(false);
-    Timer2->setEnabled(true);
+    m_animation.tick(1, hiddenCount);
 }
 
 void TForm2::Timer2Timer()
 {
-    showFrame(2);
-    Timer2->setEnabled(false);
-    Timer1->setEnabled(true);
+    m_animation.tick(2, hiddenCount);
+}
+
+ImageButton *TForm2::flag(int n) const
+{
+    return m_flagRow->flag(n);
 }
 
 void TForm2::suiImageButton11Click()

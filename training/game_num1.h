@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/form.h"
+#include "training/frameanimation.h"
 
 #include <array>
 
@@ -9,6 +10,7 @@ class QPushButton;
 namespace abacolo {
 
 class FileTheme;
+class FlagRow;
 class ImageButton;
 class Panel;
 class SpeedButton;
@@ -80,7 +82,7 @@ public:
     // The number button of k (0 … 10) and the picture n (1 … 10) or flag n (1 … 10).
     abacolo::SpeedButton *numberButton(int k) const { return m_numbers.at(size_t(k)); }
     ImageButton *picture(int n) const { return m_pictures.at(size_t(n - 1)); }
-    ImageButton *flag(int n) const { return m_flags.at(size_t(n - 1)); }
+    ImageButton *flag(int n) const;
 
     // Event handlers.
     void FormActivate() override;
@@ -108,12 +110,12 @@ public:
 private:
     void FormCreate();
     void judge(int number);
-    void showFrame(int frame);
 
     Services &m_services;
     std::array<abacolo::SpeedButton *, 11> m_numbers{};
     std::array<ImageButton *, 10> m_pictures{};
-    std::array<ImageButton *, 10> m_flags{};
+    FlagRow *m_flagRow = nullptr;
+    FrameAnimation m_animation;
 };
 
 extern TForm2 *Form2;

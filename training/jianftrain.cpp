@@ -56,38 +56,8 @@ constexpr std::array<AnswerButton, 21> AnswerButtons{{
     {u"suiButton9", 804},    {u"suiButton10", 840},  {u"suiButton11", 876},
 }};
 
-Panel *makeGroup(const QString &name, QWidget *parent, int left)
-{
-    auto *panel = new Panel(name, parent, Qt::black, Panel::Border::Single);
-    panel->setGeometry(left, 116, 225, 398);
-    return panel;
-}
-
-// Fills a group with its ten pictures: place p holds picture number `highest` + 1 - p.
-PicturePlaces makePictures(Panel *panel, int highest, const Places &at, const QPixmap &start)
-{
-    PicturePlaces places{};
-    for (int place = 1; place <= 10; ++place) {
-        const int number = highest + 1 - place;
-        auto *picture = new ImageButton(u"suiImageButton"_s + QString::number(number), panel);
-        picture->setGeometry(QRect(at.at(size_t(place - 1)), QSize(70, 60)));
-        picture->setFont(songFont(53));
-        picture->setCaptionColor(Qt::red);
-        picture->setPicture(start);
-        places.at(size_t(place - 1)) = picture;
-    }
-    return places;
-}
-
-// A hidden, one pixel high button; the first two are the window's internal operations.
-QPushButton *makeTrigger(const QString &name, const QString &caption, Panel *panel)
-{
-    auto *button = new QPushButton(caption, panel);
-    button->setObjectName(name);
-    button->setGeometry(8, 390, 75, 1);
-    button->hide();
-    return button;
-}
+// Each group's internal button: hidden, one pixel high.
+constexpr QRect TriggerGeometry(8, 390, 75, 1);
 
 } // namespace
 
@@ -95,6 +65,7 @@ TForm25::TForm25(Services &services)
     : Form(u"Form25"_s, u"正负减法练习"_s, QSize(1018, 733))
     , suiFileTheme1(new FileTheme(this))
     , m_services(services)
+    , m_animation(this, services.pictures, [this] { Timer1Timer(); }, [this] { Timer2Timer(); })
 {
     setPlacement(Placement::MainWindowCentre);
 
@@ -104,14 +75,13 @@ TForm25::TForm25(Services &services)
                        Qt::white);
 
     // The two groups.
-    const QPixmap start(u":/layout/start.bmp"_s);
-    Panel2 = makeGroup(u"Panel2"_s, suiForm1, 120);
-    m_first = makePictures(Panel2, 10, FirstGroupPlaces, start);
-    Button1 = makeTrigger(u"Button1"_s, u"Button1"_s, Panel2);
+    Panel2 = makeGroupPanel(u"Panel2"_s, suiForm1, QPoint(120, 116));
+    m_first = makePicturePlaces(Panel2, 10, FirstGroupPlaces);
+    Button1 = makeTrigger(u"Button1"_s, u"Button1"_s, Panel2, TriggerGeometry);
     onEvent(Button1, &QAbstractButton::clicked, this, [this](auto &&...) { Button1Click(); });
-    Panel1 = makeGroup(u"Panel1"_s, suiForm1, 408);
-    m_second = makePictures(Panel1, 20, SecondGroupPlaces, start);
-    Button2 = makeTrigger(u"Button2"_s, u"0"_s, Panel1);
+    Panel1 = makeGroupPanel(u"Panel1"_s, suiForm1, QPoint(408, 116));
+    m_second = makePicturePlaces(Panel1, 20, SecondGroupPlaces);
+    Button2 = makeTrigger(u"Button2"_s, u"0"_s, Panel1, TriggerGeometry);
     onEvent(Button2, &QAbstractButton::clicked, this, [this](auto &&...) { Button2Click(); });
 
     suiImageButton10 = m_first[0];
@@ -136,7 +106,7 @@ TForm25::TForm25(Services &services)
     suiImageButton11 = m_second[9];
 
     // The "?" where the answer goes; it answers nothing itself.
-    Panel3 = makeGroup(u"Panel3"_s, suiForm1, 696);
+    Panel3 = makeGroupPanel(u"Panel3"_s, suiForm1, QPoint(696, 116));
     SpeedButton11 = new SpeedButton(u"SpeedButton11"_s, Panel3);
     SpeedButton11->setGeometry(72, 144, 81, 113);
     SpeedButton11->setText(u"?"_s);
@@ -144,7 +114,7 @@ TForm25::TForm25(Services &services)
     SpeedButton11->setCaptionColor(Qt::white);
     // No handler: it does not light up under the mouse as the answer buttons do.
     SpeedButton11->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Button3 = makeTrigger(u"Button3"_s, u"Button3"_s, Panel3);
+    Button3 = makeTrigger(u"Button3"_s, u"Button3"_s, Panel3, TriggerGeometry);
 
     // The number line: the left bar reads -10 … 0 (its position 10 is 0), the right bar
     // 0 … 10; the two sliders meet at 0. Moving them changes nothing else.
@@ -222,10 +192,10 @@ TForm25::TForm25(Services &services)
     suiButton11 = m_answers[20];
 
     // The animation runs from creation on, also while the window is hidden.
-    Timer1 = new Timer(u"Timer1"_s, this, 1000, true);
-    Timer1->setOnTimer([this] { Timer1Timer(); });
-    Timer2 = new Timer(u"Timer2"_s, this, 1000, false);
-    Timer2->setOnTimer([this] { Timer2Timer(); });
+    Timer1 = m_animation.timer1();
+    Timer2 = m_animation.timer2();
+    m_animation.animate(m_first);
+    m_animation.animate(m_second);
 
     FormCreate();
 }
@@ -275,29 +245,14 @@ void TForm25::RightAnswer()
     Button2Click();
 }
 
-void TForm25::showFrame(int frame)
-{
-    const QString name = animationFrame(pictureSet, frame);
-    for (const PicturePlaces *group : {&m_first, &m_second}) {
-        for (ImageButton *picture : *group)
-            m_services.pictures.LoadPictureResource(*picture, name);
-    }
-    Panel2->repaint();
-    Panel1->repaint();
-}
-
 void TForm25::Timer1Timer()
 {
-    showFrame(1);
-    Timer1->setEnabled(false);
-    Timer2->setEnabled(true);
+    m_animation.tick(1, pictureSet);
 }
 
 void TForm25::Timer2Timer()
 {
-    showFrame(2);
-    Timer2->setEnabled(false);
-    Timer1->setEnabled(true);
+    m_animation.tick(2, pictureSet);
 }
 
 } // namespace abacolo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/form.h"
+#include "training/frameanimation.h"
 #include "training/picturegroups.h"
 
 #include <array>
@@ -139,12 +140,12 @@ public:
 private:
     void FormCreate();
     void judge(int value);
-    void showFrame(int frame);
 
     Services &m_services;
     std::array<SpeedButton *, 21> m_answers{};
     PicturePlaces m_first{};
     PicturePlaces m_second{};
+    FrameAnimation m_animation;
 };
 
 extern TForm25 *Form25;

@@ -3,9 +3,15 @@
 #include <QString>
 #include <array>
 
+class QPoint;
+class QPushButton;
+class QRect;
+class QWidget;
+
 namespace abacolo {
 
 class ImageButton;
+class Panel;
 
 // The ten picture places of one group column in the addition and subtraction trainings, in
 // the order a group fills them: the left column from top to bottom, then the right column.
@@ -16,5 +22,20 @@ QString animationFrame(int pictureSet, int frame);
 
 // Shows the first `count` places and hides the others.
 void showFirstPlaces(const PicturePlaces &places, int count);
+
+// A picture to count: the start picture until the animation's first frame, with its number
+// drawn over it in red when the answer is shown.
+ImageButton *makeCountedPicture(const QString &name, QWidget *parent, const QRect &geometry);
+
+// The black, framed panel of a group column.
+Panel *makeGroupPanel(const QString &name, QWidget *parent, const QPoint &topLeft);
+
+// Fills a group column with its ten pictures: place p stands at `at`[p - 1] and is picture
+// "suiImageButton<highest + 1 - p>".
+PicturePlaces makePicturePlaces(Panel *panel, int highest, const std::array<QPoint, 10> &at);
+
+// A hidden button that the window clicks as an internal operation; the user never sees it.
+QPushButton *makeTrigger(const QString &name, const QString &caption, QWidget *parent,
+                         const QRect &geometry);
 
 } // namespace abacolo
