@@ -9,6 +9,7 @@
 #include "toolkit/skinframe.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -24,12 +25,21 @@ TForm35::TForm35(Services &services)
 {
     setStaysOnTop(true);
     setWindowState(Qt::WindowMaximized);
+    const int title = suiForm1->titleHeight();
+    ShockwaveFlash1->setGeometry(0, title, width(), height() - title);
     FormCreate();
 }
 
 void TForm35::FormCreate()
 {
     suiFileTheme1->setThemeFile(DataDirectory() + u"/skin/diamond.ssk"_s);
+}
+
+void TForm35::FormShow()
+{
+    // Maximised: the whole work area of the screen, also where no window manager does it.
+    if (const QScreen *screen = this->screen())
+        setGeometry(screen->availableGeometry());
 }
 
 void TForm35::resizeEvent(QResizeEvent *event)

@@ -21,6 +21,7 @@ public:
     FileTheme *suiFileTheme1;
     ShockwaveFlash *ShockwaveFlash1;
 
+    void FormShow() override;
     void FormClose();
 
 protected:

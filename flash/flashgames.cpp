@@ -52,6 +52,11 @@ TForm15::TForm15(Services &services)
     GroupBox2->setObjectName(u"GroupBox2"_s);
     GroupBox2->setGeometry(8, 40, 545, 305);
     GroupBox2->setFont(uiFont(14, true));
+    GroupBox2->setStyleSheet(
+        u"QGroupBox#GroupBox2 { background: #fffdf5; border: 2px solid #ffb300;"
+        " border-radius: 12px; margin-top: 12px; }"
+        "QGroupBox#GroupBox2::title { subcontrol-origin: margin; left: 14px; padding: 0 6px;"
+        " color: #e65100; }"_s);
 
     for (int game = 1; game <= 10; ++game) {
         const GameButton &entry = Games[game - 1];

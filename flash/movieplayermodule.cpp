@@ -48,7 +48,13 @@ MoviePlayerFactory *MoviePlayerModule::factory()
         s.loader = new QPluginLoader(modulePath());
         // The web engine cannot be unloaded once started: the module stays for the run.
         s.loader->setLoadHints(QLibrary::PreventUnloadHint);
-        if (QObject *instance = s.loader->instance())
+        // The engine's libraries complain on stderr that they are loaded late: the program
+        // writes no log, so loading is quiet.
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &) {});
+        QObject *instance = s.loader->instance();
+        qInstallMessageHandler(previous);
+        if (instance)
             s.loaded = qobject_cast<MoviePlayerFactory *>(instance);
         if (!s.loaded)
             s.error = s.loader->errorString();

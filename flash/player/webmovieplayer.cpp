@@ -3,7 +3,10 @@
 #include "flash/player/localfiles.h"
 #include "flash/player/moviepage.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
+#include <malloc.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -73,6 +76,9 @@ WebMoviePlayer::~WebMoviePlayer()
     setPage(nullptr);
     delete m_page;
     delete m_profile;
+    // The engine frees the page's memory over the next moments; then hand the freed heap back
+    // to the system.
+    QTimer::singleShot(2000, qApp, [] { malloc_trim(0); });
 }
 
 void WebMoviePlayer::setEventHandler(EventHandler handler)

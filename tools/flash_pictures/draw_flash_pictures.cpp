@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cstdio>
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
@@ -59,8 +60,10 @@ void drawEmoji(QPainter &p, const QString &text, QPointF centre, qreal height)
         for (int x = 0; x < glyph.width(); ++x)
             if (qAlpha(glyph.pixel(x, y)) > 8)
                 ink |= QRect(x, y, 1, 1);
-    if (ink.isEmpty())
-        return;
+    if (ink.isEmpty()) {
+        std::fprintf(stderr, "no picture for the emoji %s\n", qPrintable(text));
+        std::exit(1);
+    }
     const QImage trimmed = glyph.copy(ink);
     const qreal width = height * trimmed.width() / trimmed.height();
     p.save();
@@ -153,16 +156,19 @@ int main(int argc, char **argv)
     QDir().mkpath(folder);
 
     bool ok = save(speaker(), folder, u"speaker.png"_s);
+    // One picture a game: which side has more, what comes next, the same shape, counting,
+    // the bigger number, the same colour, the odd one out, the missing number, the longest
+    // pencil, the smallest.
     const Game games[] = {
         {QColor(0xff, 0x8a, 0x80), QColor(0xe5, 0x39, 0x35), u"🍎"_s},
         {QColor(0x82, 0xb1, 0xff), QColor(0x29, 0x62, 0xff), u"🚂"_s},
-        {QColor(0xb9, 0xf6, 0xca), QColor(0x00, 0xc8, 0x53), u"🐸"_s},
+        {QColor(0xb9, 0xf6, 0xca), QColor(0x00, 0xc8, 0x53), u"🔷"_s},
         {QColor(0xff, 0xe5, 0x7f), QColor(0xff, 0xb3, 0x00), u"🐞"_s},
         {QColor(0xb3, 0xe5, 0xfc), QColor(0x03, 0x9b, 0xe5), u"🐘"_s},
-        {QColor(0xf8, 0xbb, 0xd0), QColor(0xec, 0x40, 0x7a), u"🎨"_s},
+        {QColor(0xf8, 0xbb, 0xd0), QColor(0xec, 0x40, 0x7a), u"🎈"_s},
         {QColor(0xd1, 0xc4, 0xe9), QColor(0x7e, 0x57, 0xc2), u"🔍"_s},
         {QColor(0xff, 0xcc, 0x80), QColor(0xfb, 0x8c, 0x00), u"🧩"_s},
-        {QColor(0x9f, 0xa8, 0xda), QColor(0x3f, 0x51, 0xb5), u"⭐"_s},
+        {QColor(0x9f, 0xa8, 0xda), QColor(0x3f, 0x51, 0xb5), u"📏"_s},
         {QColor(0xc5, 0xe1, 0xa5), QColor(0x7c, 0xb3, 0x42), u"🐜"_s},
     };
     for (int i = 0; i < 10; ++i)
