@@ -1,12 +1,12 @@
 #include "flash/player/webmovieplayer.h"
 
+#include "flash/player/enginememory.h"
 #include "flash/player/localfiles.h"
 #include "flash/player/moviepage.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QTimer>
-#include <malloc.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,6 +16,8 @@
 using namespace Qt::StringLiterals;
 
 namespace abacolo {
+
+int WebMoviePlayer::s_players = 0;
 
 namespace {
 
@@ -49,6 +51,7 @@ WebMoviePlayer::WebMoviePlayer(const MovieSettings &settings, const QString &pag
     , m_settings(settings)
     , m_profile(new QWebEngineProfile(this)) // no storage name: nothing is kept on disk
 {
+    ++s_players;
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
 
@@ -76,9 +79,14 @@ WebMoviePlayer::~WebMoviePlayer()
     setPage(nullptr);
     delete m_page;
     delete m_profile;
-    // The engine frees the page's memory over the next moments; then hand the freed heap back
-    // to the system.
-    QTimer::singleShot(2000, qApp, [] { malloc_trim(0); });
+    // The engine lets go of the page over the next moments; then, if no other player has
+    // started meanwhile, what it used goes back to the system.
+    if (--s_players == 0) {
+        QTimer::singleShot(2000, qApp, [] {
+            if (s_players == 0)
+                handBackEngineMemory();
+        });
+    }
 }
 
 void WebMoviePlayer::setEventHandler(EventHandler handler)

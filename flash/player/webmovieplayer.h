@@ -34,6 +34,8 @@ private:
     void pageLoaded(bool ok);
     void consoleLine(const QString &line);
 
+    static int s_players; // players alive
+
     MovieSettings m_settings;
     QWebEngineProfile *m_profile;
     MoviePage *m_page;

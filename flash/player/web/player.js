@@ -87,7 +87,7 @@
     }
 
     function apply() {
-        if (!current)
+        if (!current || !current.element)
             return;
         const api = current.element.ruffle();
         if (playing)
@@ -127,6 +127,12 @@
     }
 
     async function start(movie, source) {
+        if (!window.RufflePlayer) {
+            // The emulator is not installed: the area stays calm.
+            current = movie;
+            fail(movie);
+            return;
+        }
         movie.element = freshElement(movie);
         current = movie;
         if (movie.url) {
