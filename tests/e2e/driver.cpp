@@ -560,22 +560,24 @@ QPoint numberButton(const QRect &window, int k)
 
 bool shown(const Screen &screen, const QRect &area)
 {
-    return screen.shareNot(area, qRgb(0, 0, 0)) > 0.3;
+    // A hidden picture leaves the black panel; a shown one covers some of it (a small animal
+    // on its own black ground may cover less than a third).
+    return screen.shareNot(area, qRgb(0, 0, 0)) > 0.05;
 }
 
-int countPictures(const Screen &screen, const QRect &window)
+int countShown(const Screen &screen, const QList<QRect> &places, int minimum)
 {
     // The same reading for 200 ms: the question is drawn (a new question hides its pictures
     // and repaints within a few milliseconds).
-    int count = -1;
+    int count = -2;
     QElapsedTimer unchanged;
     unchanged.start();
     const bool settled = waitUntil([&] {
         int visible = 0;
         bool gap = false;
-        for (int n = 1; n <= 10; ++n) {
-            if (shown(screen, pictureArea(window, n))) {
-                gap = gap || visible != n - 1;
+        for (qsizetype n = 0; n < places.size(); ++n) {
+            if (shown(screen, places.at(n))) {
+                gap = gap || visible != n;
                 ++visible;
             }
         }
@@ -584,9 +586,17 @@ int countPictures(const Screen &screen, const QRect &window)
             count = now;
             unchanged.restart();
         }
-        return count >= 5 && unchanged.elapsed() >= 200;
+        return count >= minimum && unchanged.elapsed() >= 200;
     }, 10000);
     return settled ? count : -1;
+}
+
+int countPictures(const Screen &screen, const QRect &window)
+{
+    QList<QRect> places;
+    for (int n = 1; n <= 10; ++n)
+        places.append(pictureArea(window, n));
+    return countShown(screen, places, 5);
 }
 
 } // namespace counting

@@ -178,8 +178,11 @@ QRect flagArea(const QRect &window, int n);
 QPoint numberButton(const QRect &window, int k);
 // Whether a picture or flag shows there (on the black panels).
 bool shown(const Screen &screen, const QRect &area);
-// How many pictures the child sees, once the question stands still on the screen; -1 when
-// the visible pictures do not run from the first on without a gap or none settles in time.
+// How many of `places` show a picture, once that has stayed the same for 200 ms and the shown
+// ones run from the first place on without a gap; -1 when no such reading comes in time or
+// it is below `minimum`.
+int countShown(const Screen &screen, const QList<QRect> &places, int minimum);
+// How many pictures the child sees in the counting game (5 … 10), or -1.
 int countPictures(const Screen &screen, const QRect &window);
 } // namespace counting
 
