@@ -66,6 +66,7 @@
             unmuteOverlay: "hidden",
             allowFullscreen: false,
             openUrlMode: "deny",
+            allowScriptAccess: false,   // movies cannot run code in this page
             allowNetworking: "internal",
             upgradeToHttps: false,
             warnOnUnsupportedContent: false,
