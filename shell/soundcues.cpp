@@ -1,13 +1,48 @@
 #include "shell/soundcues.h"
 
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QMediaDevices>
+#include <QTimer>
+#include <QtEndian>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
 namespace abacolo {
+
+namespace {
+
+constexpr int OutputRate = 44100;
+constexpr int OutputChannels = 2;
+constexpr int FrameBytes = OutputChannels * 2;
+// A cue whose samples have all been handed over still sounds for what the sink has queued:
+// the stream is released this long after that.
+constexpr int ReleaseMarginMs = 200;
+
+QAudioFormat outputFormat()
+{
+    QAudioFormat format;
+    format.setSampleRate(OutputRate);
+    format.setChannelCount(OutputChannels);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
+} // namespace
+
+SoundCues::SoundCues() = default;
+
+SoundCues::~SoundCues()
+{
+    if (m_sink)
+        m_sink->stop();
+}
 
 void SoundCues::index()
 {
@@ -28,29 +63,120 @@ QStringList SoundCues::names()
     return all;
 }
 
-QSoundEffect *SoundCues::effect(const QString &key)
+QByteArray SoundCues::decodeWave(const QByteArray &file)
 {
-    if (QSoundEffect *known = m_effects.value(key))
-        return known;
+    const auto *bytes = reinterpret_cast<const uchar *>(file.constData());
+    const qsizetype size = file.size();
+    if (size < 12 || file.first(4) != "RIFF" || file.sliced(8, 4) != "WAVE")
+        return {};
+
+    int channels = 0;
+    int rate = 0;
+    int bits = 0;
+    int encoding = 0;
+    QByteArrayView data;
+    for (qsizetype at = 12; at + 8 <= size;) {
+        const QByteArrayView id(file.constData() + at, 4);
+        const qsizetype length = qFromLittleEndian<quint32>(bytes + at + 4);
+        const qsizetype body = at + 8;
+        if (length > size - body)
+            return {}; // a chunk running past the end of the file
+        if (id == "fmt " && length >= 16) {
+            encoding = qFromLittleEndian<quint16>(bytes + body);
+            channels = qFromLittleEndian<quint16>(bytes + body + 2);
+            rate = int(qFromLittleEndian<quint32>(bytes + body + 4));
+            bits = qFromLittleEndian<quint16>(bytes + body + 14);
+        } else if (id == "data") {
+            data = QByteArrayView(file.constData() + body, length);
+        }
+        at = body + length + (length & 1); // chunks are padded to an even length
+    }
+    if (encoding != 1 || bits != 16 || (channels != 1 && channels != 2) || rate <= 0
+        || rate > 384000 || data.isEmpty())
+        return {};
+
+    const qsizetype inFrames = data.size() / (2 * channels);
+    const auto *in = reinterpret_cast<const uchar *>(data.data());
+    auto sample = [&](qsizetype frame, int channel) {
+        return double(qFromLittleEndian<qint16>(in + 2 * (frame * channels + channel)));
+    };
+    if (rate == OutputRate && channels == OutputChannels)
+        return data.first(inFrames * FrameBytes).toByteArray();
+
+    // Other rates and mono: linear interpolation onto the output rate, both channels.
+    const qsizetype outFrames = qsizetype(std::llround(double(inFrames) * OutputRate / rate));
+    QByteArray out(outFrames * FrameBytes, Qt::Uninitialized);
+    auto *target = reinterpret_cast<uchar *>(out.data());
+    for (qsizetype i = 0; i < outFrames; ++i) {
+        const double position = double(i) * rate / OutputRate;
+        const qsizetype before = std::min<qsizetype>(qsizetype(position), inFrames - 1);
+        const qsizetype after = std::min<qsizetype>(before + 1, inFrames - 1);
+        const double share = position - double(before);
+        for (int channel = 0; channel < OutputChannels; ++channel) {
+            const int from = std::min(channel, channels - 1);
+            const double value = sample(before, from) * (1 - share) + sample(after, from) * share;
+            qToLittleEndian<qint16>(qint16(std::lround(std::clamp(value, -32768.0, 32767.0))),
+                                    target + 2 * (i * OutputChannels + channel));
+        }
+    }
+    return out;
+}
+
+const QByteArray *SoundCues::clip(const QString &key)
+{
+    if (const auto known = m_clips.constFind(key); known != m_clips.constEnd())
+        return &known.value();
     index();
     const QString path = m_paths.value(key);
     if (path.isEmpty())
         return nullptr;
-    auto *created = new QSoundEffect(this);
-    created->setSource(QUrl(u"qrc"_s + path));
-    m_effects.insert(key, created);
-    return created;
+    QFile file(path);
+    // A clip that cannot be read or decoded stays silent (kept empty, not read again).
+    const QByteArray samples = file.open(QIODevice::ReadOnly) ? decodeWave(file.readAll()) : QByteArray();
+    return &m_clips.insert(key, samples).value();
+}
+
+void SoundCues::release()
+{
+    // A sink is not started twice: each cue gets a new one, the old one goes.
+    if (m_sink) {
+        m_sink->stop();
+        m_sink->deleteLater();
+        m_sink = nullptr;
+    }
+    m_playing.close();
 }
 
 void SoundCues::PlayCue(const QString &name)
 {
     const QString key = name.toLower();
-    if (QSoundEffect *playing = m_effects.value(m_current))
-        playing->stop();
+    release(); // a new cue cuts off the one playing
     m_current = key;
+
     // An unknown clip or a missing audio device is silent, as a cue that cannot play is.
-    if (QSoundEffect *next = effect(key))
-        next->play();
+    const QByteArray *samples = clip(key);
+    if (!samples || samples->isEmpty())
+        return;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        return;
+    // The sink's own buffer size: a small one set by hand can leave the stream silent.
+    m_sink = new QAudioSink(device, outputFormat(), this);
+    const quint64 cue = ++m_started;
+    connect(m_sink, &QAudioSink::stateChanged, this, [this, cue](QAudio::State state) {
+        if (state != QAudio::IdleState || !m_sink || m_started != cue)
+            return;
+        // Every sample has been handed over: let the queued part sound, then close the
+        // stream, unless another cue has started meanwhile.
+        const int queuedMs = int(m_sink->bufferSize() * qint64(1000) / (OutputRate * FrameBytes));
+        QTimer::singleShot(queuedMs + ReleaseMarginMs, this, [this, cue] {
+            if (m_sink && m_sink->state() == QAudio::IdleState && m_started == cue)
+                release();
+        });
+    });
+    m_playing.setData(*samples);
+    m_playing.open(QIODevice::ReadOnly);
+    m_sink->start(&m_playing);
 }
 
 } // namespace abacolo
