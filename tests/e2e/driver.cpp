@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace abacolo::e2e {
 
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs, int intervalMs)
 {
     QElapsedTimer clock;
     clock.start();
@@ -28,7 +28,7 @@ bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
         if (clock.elapsed() > timeoutMs)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(10);
+        QThread::msleep(unsigned(intervalMs));
     }
 }
 

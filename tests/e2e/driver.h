@@ -24,9 +24,11 @@ using Display = struct _XDisplay;
 
 namespace abacolo::e2e {
 
-// Polls `condition` (running the test's own event loop in between) until it holds or
-// `timeoutMs` has passed. Returns whether it held.
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 15000);
+// Polls `condition` every `intervalMs` (running the test's own event loop in between) until it
+// holds or `timeoutMs` has passed. Returns whether it held.
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 15000, int intervalMs = 10);
+// The poll interval for conditions that read a table file (each read starts the sqlite3 tool).
+constexpr int TablePollMs = 100;
 
 // An Xvfb of the test's own on a free display number: 1024 × 768 × 24 with RandR.
 class XServer

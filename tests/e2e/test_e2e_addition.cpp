@@ -95,12 +95,12 @@ void AdditionEndToEnd::answersAreCountedAndARightSumAddsAFlag()
 
     // A wrong answer counts but earns no flag; the right one counts and earns the first flag.
     screen.click(answerButton(w, (sum + 1) % 11));
-    QVERIFY(waitUntil([&] { return num() == answers + 1; }));
+    QVERIFY(waitUntil([&] { return num() == answers + 1; }, 15000, TablePollMs));
     QVERIFY(!counting::shown(screen, flagArea(w, 1)));
     screen.click(answerButton(w, sum));
     QVERIFY2(waitUntil([&] { return counting::shown(screen, flagArea(w, 1)); }, 20000),
              "no flag after the right sum");
-    QVERIFY(waitUntil([&] { return num() == answers + 2; }));
+    QVERIFY(waitUntil([&] { return num() == answers + 2; }, 15000, TablePollMs));
     QVERIFY(!counting::shown(screen, flagArea(w, 2)));
 }
 

@@ -247,7 +247,7 @@ void AudioEndToEnd::cuesSoundPromptlyAndANewCueCutsTheOldOneOff()
     screen.click(main->geometry.topLeft() + layout::topicButton(2));
     const std::optional<WindowInfo> game = screen.waitForNewWindow(before);
     QVERIFY(game);
-    QVERIFY(waitUntil([&] { return num4() == questions + 1; })); // the first question
+    QVERIFY(waitUntil([&] { return num4() == questions + 1; }, 15000, TablePollMs)); // the first question
     ++questions;
     const QRect w = game->geometry;
     const int count = countPictures(screen, w);
@@ -264,7 +264,7 @@ void AudioEndToEnd::cuesSoundPromptlyAndANewCueCutsTheOldOneOff()
     qint64 end = -1;
     QVERIFY(poll([&] { return (end = m_recorder->endOf(onset)) >= 0; }, 15000));
     QVERIFY2((end - onset) * 1000 / Rate > 200, "the right-answer cue is cut short");
-    QVERIFY(waitUntil([&] { return num4() == questions + 1; }, 20000)); // the next question
+    QVERIFY(waitUntil([&] { return num4() == questions + 1; }, 20000, TablePollMs)); // the next question
 
     // 2. One wrong answer ("0" is always wrong): the whole cue, for its length.
     double wrongClick = double(m_clock.nsecsElapsed()) / 1e6;

@@ -92,7 +92,7 @@ void SheetEndToEnd::typedSheetIsMarkedAndAFullScoreOpensTheGames()
     // A new sheet, asked for and confirmed: counted in sys.db and drawn into fillblank.db.
     screen.click(newSheetButton(w));
     QVERIFY2(answerYes(u"提示"_s), "no question box, or it did not close");
-    QVERIFY(waitUntil([&] { return num1() == counted + 1; }));
+    QVERIFY(waitUntil([&] { return num1() == counted + 1; }, 15000, TablePollMs));
     const QStringList row = m_session->program->query(
         u"fillblank.db"_s, u"SELECT * FROM fillblank ORDER BY rowid LIMIT 1"_s);
     QCOMPARE(row.size(), 1);

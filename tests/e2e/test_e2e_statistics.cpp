@@ -106,7 +106,7 @@ void StatisticsEndToEnd::pressesAreStoredAndSurviveARestart()
     QList<int> expected = start;
     expected[0] += 2;
     expected[5] -= 1;
-    QVERIFY2(waitUntil([&] { return counts() == expected; }),
+    QVERIFY2(waitUntil([&] { return counts() == expected; }, 15000, TablePollMs),
              qPrintable(u"stored: "_s + QString::number(counts().value(0)) + u", "_s
                         + QString::number(counts().value(5))));
     QVERIFY2(waitUntil([&] { return screen.grab(chart) != chartBefore; }), "the chart was not redrawn");
@@ -121,7 +121,7 @@ void StatisticsEndToEnd::pressesAreStoredAndSurviveARestart()
     QVERIFY(statistics);
     screen.click(rowButton(statistics->geometry, RedRowTop, true));
     expected[0] += 1;
-    QVERIFY(waitUntil([&] { return counts() == expected; }));
+    QVERIFY(waitUntil([&] { return counts() == expected; }, 15000, TablePollMs));
     QVERIFY(closeProgram(*main, *statistics));
 }
 
