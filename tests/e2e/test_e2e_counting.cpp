@@ -93,6 +93,21 @@ void CountingEndToEnd::rightAnswersFillTheFlagRowAndCountEachQuestion()
     QVERIFY(shown(flagArea(m_game, 1)));
     QVERIFY(!shown(flagArea(m_game, 3)));
     QVERIFY(waitUntil([&] { return num4() == first + 2; }, 20000, TablePollMs));
+
+    // The first flag opens the flag window with the flag large; its close box returns to the
+    // same question.
+    const int standing = countPictures();
+    const QSet<unsigned long> before = screen.viewableIds();
+    screen.click(flagArea(m_game, 1).center());
+    const std::optional<WindowInfo> flagWindow = screen.waitForNewWindow(before);
+    QVERIFY2(flagWindow, "the first flag opened no window");
+    QCOMPARE(flagWindow->title, u"图片"_s);
+    const QRect picture(flagWindow->geometry.topLeft() + QPoint(0, 30), QSize(401, 265));
+    QVERIFY(waitUntil([&] { return screen.shareNot(picture, qRgb(0, 0, 0)) > 0.5; }));
+    screen.click(layout::closeBox(flagWindow->geometry));
+    QVERIFY(screen.waitForHidden(flagWindow->id));
+    QCOMPARE(countPictures(), standing);
+    QCOMPARE(num4(), first + 2);
 }
 
 void CountingEndToEnd::everyThirdWrongAnswerShowsTheAnswerAndMovesOn()

@@ -106,6 +106,15 @@ void SheetEndToEnd::typedSheetIsMarkedAndAFullScoreOpensTheGames()
         sums.append(first + second);
     }
 
+    // Marking with empty boxes says so in an error box; the sheet stays as it is.
+    screen.click(markButton(w));
+    const std::optional<WindowInfo> error = screen.waitForWindow(u"错误"_s);
+    QVERIFY2(error, "no error box for empty answers");
+    screen.moveTo(error->geometry.center());
+    screen.key("Return");
+    QVERIFY(screen.waitForHidden(error->id));
+    QVERIFY(screen.shareOf(scoreArea(w), Fuchsia) < 0.01);
+
     // Seven right answers and three wrong ones, typed box by box; Enter moves on.
     screen.click(answerBox(w, 1));
     for (int k = 1; k <= 10; ++k) {
