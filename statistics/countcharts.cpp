@@ -202,7 +202,10 @@ CountChart::CountChart(const QString &name, const QString &title, QWidget *paren
     m_note->setZValue(30);
     m_note->hide();
 
+    // setChart() lets go of the chart the view made for itself without freeing it.
+    QChart *own = chart();
     setChart(m_chart);
+    delete own;
     setRenderHint(QPainter::Antialiasing);
     setFrameShape(QFrame::NoFrame);
     setBackgroundBrush(WindowGray);
