@@ -13,6 +13,7 @@
 #include "flash/flashnumview.h"
 #include "flash/movieplayermodule.h"
 #include "flash/shockwaveflash.h"
+#include "shell/answerlog.h"
 #include "shell/displaymode.h"
 #include "shell/mainform.h"
 #include "shell/messagedialogs.h"
@@ -186,7 +187,8 @@ int main(int argc, char **argv)
     TableCounters counters;
     TableSession session;
     ScreenDisplay display;
-    Services services{clock, random, dialogs, cues, pictures, counters, session, display};
+    TemporaryAnswerLog answers; // TODO(answer log): replaced by the history.db log
+    Services services{clock, random, dialogs, cues, pictures, counters, session, display, answers};
     WindowSet windows(services);
     mymainForm->Show();
     settle(1500);

@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include "shell/answerlog.h"
 #include "shell/displaymode.h"
 #include "shell/mainform.h"
 #include "shell/messagedialogs.h"
@@ -75,7 +76,8 @@ int runProgram(int argc, char **argv)
         TableCounters counters;
         TableSession session;
         ScreenDisplay display;
-        Services services{clock, random, dialogs, cues, pictures, counters, session, display};
+        TemporaryAnswerLog answers; // TODO(answer log): replaced by the history.db log
+        Services services{clock, random, dialogs, cues, pictures, counters, session, display, answers};
         HandlerGate::setErrorReporter([&dialogs](const QString &text) { dialogs.showError(text); });
 
         WindowSet windows(services);

@@ -6,6 +6,7 @@
 
 namespace abacolo {
 
+class AnswerLog;
 class Pictures;
 class RandomGenerator;
 class TableSession;
@@ -17,6 +18,8 @@ public:
     virtual ~Clock() = default;
     virtual qint64 secondsNow() const = 0;
     virtual QTime timeOfDay() const = 0;
+    // Milliseconds on a steady clock, for timing answers.
+    virtual qint64 elapsedMs() const = 0;
     // Waits `ms` while holding the program's handlers: windows repaint, but no click, key
     // or timer handler of ours runs until the wait is over; what came meanwhile runs after.
     virtual void hold(int ms) = 0;
@@ -78,6 +81,7 @@ struct Services
     Counters &counters;
     TableSession &session;
     Display &display;
+    AnswerLog &answers;
 };
 
 } // namespace abacolo

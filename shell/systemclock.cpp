@@ -3,6 +3,7 @@
 #include "toolkit/handlers.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -16,6 +17,16 @@ qint64 SystemClock::secondsNow() const
 QTime SystemClock::timeOfDay() const
 {
     return QTime::currentTime();
+}
+
+qint64 SystemClock::elapsedMs() const
+{
+    static const QElapsedTimer started = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return started.elapsed();
 }
 
 void SystemClock::hold(int ms)

@@ -11,6 +11,7 @@ class SystemClock : public Clock
 public:
     qint64 secondsNow() const override;
     QTime timeOfDay() const override;
+    qint64 elapsedMs() const override;
     void hold(int ms) override;
 };
 

@@ -10,6 +10,7 @@ void FakeClock::hold(int ms)
 {
     holds.append(ms);
     time = time.addMSecs(ms);
+    elapsed += ms;
     if (onHold)
         onHold(ms);
 }

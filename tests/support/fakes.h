@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/answerlog.h"
 #include "shell/services.h"
 
 #include <QList>
@@ -15,10 +16,12 @@ class FakeClock : public Clock
 public:
     qint64 secondsNow() const override { return seconds; }
     QTime timeOfDay() const override { return time; }
+    qint64 elapsedMs() const override { return elapsed; }
     void hold(int ms) override;
 
     qint64 seconds = 1'700'000'000;
     QTime time{9, 30, 0};
+    qint64 elapsed = 0;                // advanced by every wait
     QList<int> holds;                  // every wait, in order
     std::function<void(int)> onHold;   // runs at each wait, e.g. to look at the screen
 };
@@ -49,6 +52,14 @@ class RecordingCues : public Cues
 public:
     void PlayCue(const QString &name) override { played.append(name); }
     QStringList played;
+};
+
+// Answers recorded in memory instead of the log file.
+class RecordingAnswerLog : public AnswerLog
+{
+public:
+    void record(const AnsweredQuestion &answered) override { recorded.append(answered); }
+    QList<AnsweredQuestion> recorded;
 };
 
 // A display whose size tests set; mode switches are recorded.

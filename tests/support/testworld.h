@@ -47,7 +47,8 @@ public:
     TableCounters counters;
     TableSession session;
     FakeDisplay display;
-    Services services{clock, random, dialogs, cues, pictures, counters, session, display};
+    RecordingAnswerLog answers;
+    Services services{clock, random, dialogs, cues, pictures, counters, session, display, answers};
 
 private:
     QTemporaryDir m_dir;
