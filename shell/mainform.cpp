@@ -37,8 +37,6 @@ TmymainForm *mymainForm = nullptr;
 
 namespace {
 
-const QString TablePassword = u"qqqqqq777777"_s;
-
 // Our own publisher line and its page.
 const QString PublisherName = u"亲子数学工作室"_s;
 const QUrl PublisherPage(u"https://abacolo.example/"_s);
