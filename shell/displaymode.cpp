@@ -1,5 +1,6 @@
 #include "shell/displaymode.h"
 
+#include "shell/designfit.h"
 #include "shell/quitsignals.h"
 #include "shell/xrandrlayer.h"
 
@@ -45,11 +46,16 @@ QSize ScreenDisplay::screenSize() const
     return screen ? screen->size() : QSize();
 }
 
+QPoint ScreenDisplay::designOrigin() const
+{
+    return designFit().origin;
+}
+
 void ScreenDisplay::SetDisplaySize(int width, int height)
 {
     const QSize wanted(width, height);
     DisplayLayer *display = layer();
-    if (!display || wanted.isEmpty())
+    if (!display || wanted.isEmpty() || !designFit().canSwitch)
         return;
     const QSize current = display->currentSize();
     if (!current.isValid() || current == wanted)

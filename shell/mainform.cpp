@@ -219,7 +219,7 @@ void TmymainForm::FormShow()
     SavedScreenHeight = screen.height();
     m_services.display.SetDisplaySize(1024, 768);
 
-    setGeometry(0, 0, 1024, 768);
+    setGeometry(QRect(m_services.display.designOrigin(), QSize(1024, 768)));
     m_services.session.addPassword(TablePassword);
     openTables();
 }
@@ -320,8 +320,9 @@ void TmymainForm::Image1MouseMove()
 {
     // A main window dragged away from the corner returns as soon as the mouse touches the
     // header.
-    if (y() != 0 || x() != 0)
-        move(0, 0);
+    const QPoint corner = m_services.display.designOrigin();
+    if (pos() != corner)
+        move(corner);
 }
 
 void TmymainForm::suiURLLabel2Click()
