@@ -226,7 +226,7 @@ void TmymainForm::FormShow()
 
 void TmymainForm::openTables()
 {
-    const QString directory = DataDirectory();
+    const QString directory = UserDataDirectory(); // the tables: the user's own when installed
     // Opening errors are swallowed: the first table that fails ends the sequence and the
     // tables after it stay closed. An activity using a closed table reports it then.
     try {
