@@ -36,13 +36,16 @@ DisplayLayer *ScreenDisplay::layer() const
 
 QSize ScreenDisplay::screenSize() const
 {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    // Scaled, the windows' pixels are larger than the screen's: the size in the windows' pixels.
+    if (designFit().scale != 1.0)
+        return screen ? screen->size() : QSize();
     if (const DisplayLayer *display = layer()) {
         // The server's own answer: the toolkit learns of a switch only when its event arrives.
         const QSize size = display->currentSize();
         if (size.isValid())
             return size;
     }
-    const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->size() : QSize();
 }
 
