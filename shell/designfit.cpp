@@ -6,14 +6,22 @@
 #include <QtGlobal>
 
 #include <algorithm>
-#include <memory>
 #include <cmath>
+#include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace abacolo {
 
 namespace {
 
 DesignFit chosenFit;
+
+bool isWaylandSession(const QProcessEnvironment &environment)
+{
+    return !environment.value(u"WAYLAND_DISPLAY"_s).isEmpty()
+        || environment.value(u"XDG_SESSION_TYPE"_s) == u"wayland"_s;
+}
 
 int centred(int screen, int design, double scale)
 {
@@ -38,14 +46,22 @@ DesignFit designFitFor(QSize screen, bool canSwitch, double userScale)
     return fit;
 }
 
+QByteArray windowingPlatformFor(const QProcessEnvironment &environment)
+{
+    if (environment.contains(u"QT_QPA_PLATFORM"_s))
+        return environment.value(u"QT_QPA_PLATFORM"_s).toLocal8Bit();
+    if (isWaylandSession(environment) && !environment.value(u"DISPLAY"_s).isEmpty())
+        return "xcb";
+    return {};
+}
+
 void prepareWindowingSystem()
 {
-    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        || qgetenv("XDG_SESSION_TYPE") == "wayland";
-    if (wayland && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
-        && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const bool wayland = isWaylandSession(environment);
+    const QByteArray platform = windowingPlatformFor(environment);
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     if (!platform.isEmpty() && !platform.startsWith("xcb"))
         return; // offscreen, or Wayland by the user's choice: nothing to switch or measure
 

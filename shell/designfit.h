@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPoint>
+#include <QProcessEnvironment>
 #include <QSize>
 
 namespace abacolo {
@@ -22,6 +24,10 @@ struct DesignFit
 // The fit for a screen of `screen` pixels; the display is switched when `canSwitch`, and an
 // unknown (invalid) size changes nothing. `userScale` is a scale factor the user chose (0: none).
 DesignFit designFitFor(QSize screen, bool canSwitch, double userScale = 0);
+
+// The platform Qt is to use in `environment`: "xcb" (XWayland) on a Wayland session that has
+// an X display, unless the user chose one in QT_QPA_PLATFORM; empty: Qt's own choice.
+QByteArray windowingPlatformFor(const QProcessEnvironment &environment);
 
 // Runs before the application object exists. On a Wayland session the program uses XWayland
 // (window placement needs X) unless the user chose a platform in QT_QPA_PLATFORM; where the

@@ -86,6 +86,8 @@ private Q_SLOTS:
     void seedingProblemsAreReported();
     void commandLine_data();
     void commandLine();
+    void windowingPlatform_data();
+    void windowingPlatform();
     void designFit_data();
     void designFit();
     void backdropFollowsTheMainWindow();
@@ -226,6 +228,32 @@ void TestInstalled::commandLine()
         QCOMPARE(answer.text, expected);
     else
         QVERIFY2(answer.text.contains(expected), qPrintable(answer.text));
+}
+
+void TestInstalled::windowingPlatform_data()
+{
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QByteArray>("platform");
+    QTest::newRow("X11 session: Qt's choice") << QStringList{u"DISPLAY=:0"_s} << QByteArray();
+    QTest::newRow("Wayland: XWayland")
+        << QStringList{u"WAYLAND_DISPLAY=wayland-0"_s, u"DISPLAY=:0"_s} << QByteArray("xcb");
+    QTest::newRow("Wayland by session type: XWayland")
+        << QStringList{u"XDG_SESSION_TYPE=wayland"_s, u"DISPLAY=:1"_s} << QByteArray("xcb");
+    QTest::newRow("Wayland without XWayland: Qt's choice")
+        << QStringList{u"WAYLAND_DISPLAY=wayland-0"_s} << QByteArray();
+    QTest::newRow("the user's platform is kept")
+        << QStringList{u"WAYLAND_DISPLAY=wayland-0"_s, u"DISPLAY=:0"_s, u"QT_QPA_PLATFORM=wayland"_s}
+        << QByteArray("wayland");
+}
+
+void TestInstalled::windowingPlatform()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(QByteArray, platform);
+    QProcessEnvironment environment;
+    for (const QString &variable : std::as_const(variables))
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    QCOMPARE(windowingPlatformFor(environment), platform);
 }
 
 void TestInstalled::designFit_data()
