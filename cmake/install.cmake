@@ -67,6 +67,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://abacolo.example/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "number games for a parent and a pre-school child")
 # CPack puts the summary first and wraps the paragraphs.
 file(READ ${_packaging}/description.txt CPACK_DEBIAN_PACKAGE_DESCRIPTION)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_packaging}/description.txt)
 # The libraries the program and its player module link, found by dpkg-shlibdeps (the web
 # engine's brings its helper process); then what they load at run time: the tables' SQLite
 # driver, the fonts and the dialogs' Chinese texts.
