@@ -1,8 +1,8 @@
 #include "flash/movieplayermodule.h"
 
 #include "flash/movieplayer.h"
+#include "shell/datadirectory.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QPluginLoader>
 
@@ -14,7 +14,7 @@ namespace {
 
 struct ModuleState
 {
-    QString folder;                          // empty: the program's own "plugins" folder
+    QString folder;                          // empty: the program's own module folder
     MoviePlayerFactory *substitute = nullptr;
     QPluginLoader *loader = nullptr;         // kept loaded for the rest of the run
     MoviePlayerFactory *loaded = nullptr;
@@ -32,9 +32,7 @@ ModuleState &state()
 
 QString MoviePlayerModule::modulePath()
 {
-    const QString folder = state().folder.isEmpty()
-        ? QCoreApplication::applicationDirPath() + u"/plugins"_s
-        : state().folder;
+    const QString folder = state().folder.isEmpty() ? dataFolders().playerModule : state().folder;
     return QDir(folder).filePath(u"abacolo_flashplayer.so"_s);
 }
 

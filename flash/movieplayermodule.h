@@ -6,8 +6,8 @@ namespace abacolo {
 
 class MoviePlayerFactory;
 
-// Finds the movie player module beside the program (its folder's "plugins" folder) and loads
-// it on first use. Where the module is missing or cannot be loaded there is no factory, and
+// Finds the movie player module (beside the program in its folder's "plugins" folder;
+// installed, in lib/abacolo) and loads it on first use. Where the module is missing or cannot be loaded there is no factory, and
 // the players show their calm background instead of movies.
 class MoviePlayerModule
 {

@@ -1,5 +1,6 @@
 #include "shell/displaymode.h"
 
+#include "shell/designfit.h"
 #include "shell/quitsignals.h"
 #include "shell/xrandrlayer.h"
 
@@ -35,21 +36,29 @@ DisplayLayer *ScreenDisplay::layer() const
 
 QSize ScreenDisplay::screenSize() const
 {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    // Scaled, the windows' pixels are larger than the screen's: the size in the windows' pixels.
+    if (designFit().scale != 1.0)
+        return screen ? screen->size() : QSize();
     if (const DisplayLayer *display = layer()) {
         // The server's own answer: the toolkit learns of a switch only when its event arrives.
         const QSize size = display->currentSize();
         if (size.isValid())
             return size;
     }
-    const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->size() : QSize();
+}
+
+QPoint ScreenDisplay::designOrigin() const
+{
+    return designFit().origin;
 }
 
 void ScreenDisplay::SetDisplaySize(int width, int height)
 {
     const QSize wanted(width, height);
     DisplayLayer *display = layer();
-    if (!display || wanted.isEmpty())
+    if (!display || wanted.isEmpty() || !designFit().canSwitch)
         return;
     const QSize current = display->currentSize();
     if (!current.isValid() || current == wanted)

@@ -27,7 +27,8 @@ public:
 
 // The display mode switch of the main window. Where the windowing system lets a program
 // change the resolution (X11 with RandR) it switches the primary display; elsewhere (Wayland,
-// offscreen, no display) it leaves the screen as it is and reports the screen's size.
+// offscreen, no display) it leaves the screen as it is and reports the screen's size; there the
+// design is scaled and centred (designfit.h).
 //
 // Once it has switched the screen away from the size it found, an end by SIGINT, SIGTERM or
 // SIGHUP ends the event loop instead of killing the program, so the main window's normal end
@@ -45,6 +46,7 @@ public:
 
     QSize screenSize() const override;
     void SetDisplaySize(int width, int height) override;
+    QPoint designOrigin() const override;
 
 private:
     DisplayLayer *layer() const;

@@ -37,8 +37,6 @@ TmymainForm *mymainForm = nullptr;
 
 namespace {
 
-const QString TablePassword = u"qqqqqq777777"_s;
-
 // Our own publisher line and its page.
 const QString PublisherName = u"亲子数学工作室"_s;
 const QUrl PublisherPage(u"https://abacolo.example/"_s);
@@ -221,14 +219,14 @@ void TmymainForm::FormShow()
     SavedScreenHeight = screen.height();
     m_services.display.SetDisplaySize(1024, 768);
 
-    setGeometry(0, 0, 1024, 768);
+    setGeometry(QRect(m_services.display.designOrigin(), QSize(1024, 768)));
     m_services.session.addPassword(TablePassword);
     openTables();
 }
 
 void TmymainForm::openTables()
 {
-    const QString directory = DataDirectory();
+    const QString directory = UserDataDirectory(); // the tables: the user's own when installed
     // Opening errors are swallowed: the first table that fails ends the sequence and the
     // tables after it stay closed. An activity using a closed table reports it then.
     try {
@@ -322,8 +320,9 @@ void TmymainForm::Image1MouseMove()
 {
     // A main window dragged away from the corner returns as soon as the mouse touches the
     // header.
-    if (y() != 0 || x() != 0)
-        move(0, 0);
+    const QPoint corner = m_services.display.designOrigin();
+    if (pos() != corner)
+        move(corner);
 }
 
 void TmymainForm::suiURLLabel2Click()

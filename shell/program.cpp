@@ -1,6 +1,9 @@
 #include "shell/program.h"
 
 #include "shell/answerlog.h"
+#include "shell/commandline.h"
+#include "shell/designbackdrop.h"
+#include "shell/designfit.h"
 #include "shell/displaymode.h"
 #include "shell/mainform.h"
 #include "shell/messagedialogs.h"
@@ -12,6 +15,7 @@
 #include "shell/systemclock.h"
 #include "shell/tablecounters.h"
 #include "shell/tables.h"
+#include "shell/userdata.h"
 #include "shell/windowset.h"
 #include "toolkit/apperror.h"
 #include "toolkit/fonts.h"
@@ -52,6 +56,9 @@ void showFatal(const QString &text)
 
 int runProgram(int argc, char **argv)
 {
+    if (const std::optional<int> answered = answerCommandLine(argc, argv, stdout))
+        return *answered;
+    prepareWindowingSystem();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
@@ -80,7 +87,10 @@ int runProgram(int argc, char **argv)
         Services services{clock, random, dialogs, cues, pictures, counters, session, display, answers};
         HandlerGate::setErrorReporter([&dialogs](const QString &text) { dialogs.showError(text); });
 
+        if (const QStringList problems = prepareUserData(); !problems.isEmpty())
+            dialogs.showError(problems.join(u'\n'));
         WindowSet windows(services);
+        const auto backdrop = DesignBackdrop::behind(mymainForm);
 
         splash->hide();
         splash->close();

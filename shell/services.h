@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QTime>
 #include <QtGlobal>
@@ -68,6 +69,8 @@ public:
     // Asks for width × height on the primary display, keeping depth and refresh; a refusal
     // changes nothing and reports nothing.
     virtual void SetDisplaySize(int width, int height) = 0;
+    // Where the top-left corner of the 1024 × 768 design lies on the screen.
+    virtual QPoint designOrigin() const { return {}; }
 };
 
 // What every window receives from the program: the shared services.

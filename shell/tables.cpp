@@ -1,5 +1,6 @@
 #include "shell/tables.h"
 
+#include "shell/datadirectory.h"
 #include "toolkit/apperror.h"
 
 #include <QCryptographicHash>
@@ -177,7 +178,7 @@ struct Table::Engine
 
 QString Table::filePath() const
 {
-    const QString directory = m_databaseName.isEmpty() ? QDir::currentPath() : m_databaseName;
+    const QString directory = m_databaseName.isEmpty() ? UserDataDirectory() : m_databaseName;
     return directory + u'/' + m_tableName;
 }
 
@@ -749,6 +750,19 @@ bool createTableFile(const QString &filePath, const QString &sqlScript, const QS
     }
     remover.path.clear();
     return true;
+}
+
+bool createTableFileFromScript(const QString &filePath, const QString &scriptPath,
+                               const QString &password, QString *error)
+{
+    QFile script(scriptPath);
+    if (!script.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        if (error)
+            *error = u"无法读取表格脚本 “"_s + QDir::toNativeSeparators(scriptPath) + u"”："_s
+                + script.errorString();
+        return false;
+    }
+    return createTableFile(filePath, QString::fromUtf8(script.readAll()), password, error);
 }
 
 } // namespace abacolo

@@ -11,6 +11,9 @@ class QSqlError;
 
 namespace abacolo {
 
+// The password that protects the program's own tables.
+inline const QString TablePassword = QStringLiteral("qqqqqq777777");
+
 // The table engine's session: the passwords that open protected tables.
 class TableSession
 {
@@ -64,7 +67,7 @@ public:
     void setDatabaseName(const QString &directory) { m_databaseName = directory; }
     QString databaseName() const { return m_databaseName; }
     QString tableName() const { return m_tableName; }
-    // The file this component opens: the database name (or the current directory) and the
+    // The file this component opens: the database name (or the user's data directory) and the
     // table name.
     QString filePath() const;
 
@@ -118,5 +121,9 @@ private:
 // Returns false with a reason if the file exists or the script fails.
 bool createTableFile(const QString &filePath, const QString &sqlScript, const QString &password,
                      QString *error);
+
+// The same from a seed script file (UTF-8).
+bool createTableFileFromScript(const QString &filePath, const QString &scriptPath,
+                               const QString &password, QString *error);
 
 } // namespace abacolo

@@ -136,6 +136,13 @@ QSize XRandrLayer::currentSize() const
     return info.size(info.current());
 }
 
+bool XRandrLayer::offers(QSize size) const
+{
+    ErrorTrap trap;
+    const ScreenInfo info(m_display);
+    return !trap.failed() && info.valid() && info.indexOf(size) >= 0;
+}
+
 int XRandrLayer::currentRate() const
 {
     ErrorTrap trap;

@@ -22,6 +22,8 @@ public:
 
     QSize currentSize() const override;
     bool switchTo(QSize size) override;
+    // Whether the primary display's mode list holds `size`.
+    bool offers(QSize size) const;
     // The refresh rate of the current configuration, in Hz.
     int currentRate() const;
 

@@ -16,8 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const auto kTablePassword = u"qqqqqq777777"_s;
-
 int failWith(const QString &message)
 {
     QTextStream(stderr) << "abacolo_seed: " << message << Qt::endl;
@@ -39,12 +37,8 @@ int main(int argc, char **argv)
     if (QFileInfo::exists(outPath) || QFileInfo(outPath).isSymLink()) {
         QTextStream(stdout) << "kept existing " << outPath << Qt::endl;
     } else {
-        QFile script(scriptPath);
-        if (!script.open(QIODevice::ReadOnly | QIODevice::Text))
-            return failWith(u"cannot read "_s + scriptPath + u": "_s + script.errorString());
-        const QString sql = QString::fromUtf8(script.readAll());
         QString error;
-        if (!abacolo::createTableFile(outPath, sql, kTablePassword, &error))
+        if (!abacolo::createTableFileFromScript(outPath, scriptPath, abacolo::TablePassword, &error))
             return failWith(outPath + u": "_s + error);
         QTextStream(stdout) << "created " << outPath << Qt::endl;
     }
