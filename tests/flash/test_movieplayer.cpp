@@ -215,6 +215,7 @@ private Q_SLOTS:
     void movieReadsBelowTheDataFolderOnly_data();
     void movieReadsBelowTheDataFolderOnly();
     void linksAreNotFollowed();
+    void gamesDrawOtherRoundsOnEveryPlay();
 
 private:
     QString write(const QString &relative, const QByteArray &bytes);
@@ -410,6 +411,43 @@ void MoviePlayerTest::linksAreNotFollowed()
     // Still the player, still the movie, and nothing went out.
     QVERIFY(near(at({20, 20}), Blue));
     QCOMPARE(connections, 0);
+}
+
+void MoviePlayerTest::gamesDrawOtherRoundsOnEveryPlay()
+{
+    // The emulator seeds the movie's random numbers afresh for every load, from its clock;
+    // the game's first frame draws its rounds with them. Loads that all showed the same first
+    // question with its right card at the same place would mean the drawing does not work
+    // (four loads of a game with 10 questions × 3 places agree by chance once in 27 000).
+    QFile game(qEnvironmentVariable("ABACOLO_SOURCE_DIR") + u"/data/numbers/fgames/4.swf"_s);
+    QVERIFY(game.open(QIODevice::ReadOnly));
+    const QString path = write(u"numbers/fgames/4.swf"_s, game.readAll());
+    QList<QImage> firstQuestions;
+    for (int play = 0; play < 4; ++play) {
+        events->clear();
+        flash->LoadMovie(path);
+        flash->Play();
+        QVERIFY(waitFor(MovieEvent::Shown, path));
+        // The question stands still once drawn: wait for a picture that holds.
+        QImage shown = picture();
+        QElapsedTimer unchanged;
+        unchanged.start();
+        QVERIFY(runUntil([&] {
+            if (const QImage now = picture(); now != shown) {
+                shown = now;
+                unchanged.restart();
+            }
+            return unchanged.elapsed() >= 400;
+        }, 20000));
+        // A question is on screen: its white banner across the top.
+        QVERIFY2(near(shown.pixelColor(200, 28), Qt::white), qPrintable(shown.pixelColor(200, 28).name()));
+        firstQuestions.append(shown);
+        runFor(20); // another millisecond on the emulator's clock, another seed
+    }
+    int different = 0;
+    for (const QImage &other : std::as_const(firstQuestions))
+        different += other != firstQuestions.first();
+    QVERIFY2(different > 0, "four plays started with the same question at the same place");
 }
 
 // A plain application object: the test library's own start-up probes the graphics driver in a
