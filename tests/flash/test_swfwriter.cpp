@@ -1281,10 +1281,14 @@ void TestSwfWriter::generatedMovies()
                 const QPoint place = rightPlaceOf.at(*frame);
                 placesOf[question].insert({place.x(), place.y()});
                 const int praise = praiseOf.at(*frame);
+                QVERIFY(praise > *frame);
                 frame.reset();
                 for (const auto &[depth, character] : m.display[praise])
                     if (m.buttons.count(character))
                         frame = run(m.buttons.at(character), variables, random).gotoFrame;
+                // Forward only: the emulator does not start the voice of a clip that a jump
+                // back brings onto the stage.
+                QVERIFY(round == 2 || (frame && *frame > praise));
             }
             QCOMPARE(frame, std::optional<int>(0));
             plays.insert(drawn);

@@ -7,10 +7,12 @@
 //
 // The drawing is done by the movie itself, with the player's random numbers: its first frame
 // picks three different questions and a place for each right card, keeps the frames they are
-// on in the variables f0, f1, f2 and goes to f0. The main timeline (N questions, K cards):
+// on in the variables f0, f1, f2 and goes to f0. The main timeline (N questions, K cards),
+// round after round, so that every way on leads forward (the emulator starts the sounds of
+// clips that a jump back brings in late, or not at all):
 //   draw                  0
-//   question q, round r,  1 + (r * N + q) * K + a     the right card at place a; stops
-//   right answer, round r 1 + 3 * N * K + r           stops; its button goes to f(r + 1)
+//   question q, round r   1 + r * (N * K + 1) + q * K + a     the right card at place a; stops
+//   right answer, round r 1 + r * (N * K + 1) + N * K         stops; its button goes to f(r + 1)
 // A wrong card plays the clip "bubble" on the question frame, which speaks and shows
 // "再试试！" and stops again.
 
@@ -623,8 +625,8 @@ void writeGame(const Game &game, int number, const QString &path)
             if (c.rect.size() != q.choices.front().rect.size())
                 throw swf::WriteError(name + ": the cards of a question differ in size");
     }
-    const auto askFrame = [n, k](int round, int question, int place) { return 1 + (round * n + question) * k + place; };
-    const auto rightFrame = [n, k](int round) { return 1 + kRounds * n * k + round; };
+    const auto askFrame = [n, k](int round, int question, int place) { return 1 + round * (n * k + 1) + question * k + place; };
+    const auto rightFrame = [n, k](int round) { return 1 + round * (n * k + 1) + n * k; };
 
     swf::Movie movie(kStage, kFrameRate, game.background);
     enum Depth : std::uint16_t { Backdrop = 1, Footer, Banner, Scene, Party, Choices = 10, Next = 30, Bubble = 40, Voice = 50 };
@@ -651,7 +653,7 @@ void writeGame(const Game &game, int number, const QString &path)
     drawing[Footer] = {footers[0], {}, {}};
     movie.showFrame(drawing, drawRounds(n, k, [&](int r) { return askFrame(r, 0, 0); }));
 
-    // The question frames, round by round.
+    // Round by round: its question frames, then its praise with the way on.
     for (int r = 0; r < kRounds; ++r) {
         for (int qi = 0; qi < n; ++qi) {
             const Question &q = game.pool[std::size_t(qi)];
@@ -679,10 +681,7 @@ void writeGame(const Game &game, int number, const QString &path)
                 movie.showFrame(ask, swf::Actions().stop());
             }
         }
-    }
 
-    // The praise of each round, with the way on.
-    for (int r = 0; r < kRounds; ++r) {
         const bool last = r + 1 == kRounds;
         const auto next = last ? pillButton(movie, u"再玩一次"_s, colour::orange, swf::Actions().gotoFrame(0))
                                : pillButton(movie, u"下一题"_s, colour::green,
