@@ -222,6 +222,8 @@ private:
     QImage picture() const { return flash->grab().toImage(); }
     QColor at(QPoint stagePoint) const;
     bool waitFor(MovieEvent event, const QString &path);
+    // Waits until the picture has not changed for `quietMs` and gives it.
+    bool waitForStillPicture(QImage *still, int quietMs);
 
     QTemporaryDir folder;   // holds the data folder "data" and files outside it
     QString dataDir;
@@ -286,6 +288,20 @@ bool MoviePlayerTest::waitFor(MovieEvent event, const QString &path)
     return runUntil(seen);
 }
 
+bool MoviePlayerTest::waitForStillPicture(QImage *still, int quietMs)
+{
+    *still = picture();
+    QElapsedTimer unchanged;
+    unchanged.start();
+    return runUntil([&] {
+        if (const QImage now = picture(); now != *still) {
+            *still = now;
+            unchanged.restart();
+        }
+        return unchanged.elapsed() >= quietMs;
+    }, 20000);
+}
+
 void MoviePlayerTest::playsAndStops()
 {
     const QString path = write(u"numbers/moving.swf"_s, movingBox());
@@ -300,16 +316,8 @@ void MoviePlayerTest::playsAndStops()
     // Stopped, it does not: once the stop has arrived, the box stays where it is over many of
     // the movie's frames.
     flash->Stop();
-    QImage still = picture();
-    QElapsedTimer unchanged;
-    unchanged.start();
-    QVERIFY(runUntil([&] {
-        if (const QImage now = picture(); now != still) {
-            still = now;
-            unchanged.restart();
-        }
-        return unchanged.elapsed() >= 300;
-    }, 10000));
+    QImage still;
+    QVERIFY(waitForStillPicture(&still, 300));
     runFor(500);
     QCOMPARE(picture(), still);
 
@@ -428,17 +436,9 @@ void MoviePlayerTest::gamesDrawOtherRoundsOnEveryPlay()
         flash->LoadMovie(path);
         flash->Play();
         QVERIFY(waitFor(MovieEvent::Shown, path));
-        // The question stands still once drawn: wait for a picture that holds.
-        QImage shown = picture();
-        QElapsedTimer unchanged;
-        unchanged.start();
-        QVERIFY(runUntil([&] {
-            if (const QImage now = picture(); now != shown) {
-                shown = now;
-                unchanged.restart();
-            }
-            return unchanged.elapsed() >= 400;
-        }, 20000));
+        // The question stands still once drawn.
+        QImage shown;
+        QVERIFY(waitForStillPicture(&shown, 400));
         // A question is on screen: its white banner across the top.
         QVERIFY2(near(shown.pixelColor(200, 28), Qt::white), qPrintable(shown.pixelColor(200, 28).name()));
         firstQuestions.append(shown);
