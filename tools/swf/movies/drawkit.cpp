@@ -533,17 +533,17 @@ void spoon(Shape &shape, QPointF centre, double size)
 {
     const Frame f{centre, size};
     const double line = outlineFor(size);
-    const Rgba metal = Rgba::hex(0xB0BEC5), edge = Rgba::hex(0x607D8B);
+    const Rgba metal = Rgba::hex(0x90CAF9), edge = Rgba::hex(0x1E88E5);
     QPainterPath handle;
-    handle.moveTo(f(0.10, -0.12));
-    handle.cubicTo(f(0.12, 0.10), f(0.06, 0.30), f(0.02, 0.46));
-    shape.stroke(handle, size * 0.09, edge);
-    shape.stroke(handle, size * 0.06, metal);
-    shape.fillAndStroke(ellipse(f(-0.02, -0.24), size * 0.22, size * 0.20), metal, line, edge);
-    shape.fill(ellipse(f(-0.02, -0.24), size * 0.16, size * 0.14), Rgba::hex(0xFFF8E1));
+    handle.moveTo(f(0.16, -0.10));
+    handle.cubicTo(f(0.20, 0.12), f(0.10, 0.32), f(0.04, 0.48));
+    shape.stroke(handle, size * 0.13, edge);
+    shape.stroke(handle, size * 0.08, metal);
+    shape.fillAndStroke(ellipse(f(-0.02, -0.24), size * 0.28, size * 0.24), metal, line * 1.4, edge);
+    shape.fill(ellipse(f(-0.02, -0.22), size * 0.21, size * 0.17), Rgba::hex(0xFFF8E1));
     // Rice in the bowl of the spoon.
-    for (const QPointF p : {f(-0.08, -0.26), f(0.02, -0.30), f(0.06, -0.22), f(-0.04, -0.18), f(-0.12, -0.20)})
-        shape.fill(ellipse(p, size * 0.025, size * 0.015), colour::white);
+    for (const QPointF p : {f(-0.10, -0.26), f(0.02, -0.30), f(0.08, -0.20), f(-0.04, -0.16), f(-0.14, -0.18), f(0.10, -0.28)})
+        shape.fillAndStroke(ellipse(p, size * 0.03, size * 0.018), colour::white, line * 0.5, Rgba::hex(0xD7CCC8));
 }
 
 void figure(Shape &shape, const QString &name, QPointF centre, double size, Rgba fill)
