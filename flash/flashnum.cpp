@@ -9,6 +9,7 @@
 #include "toolkit/skin.h"
 #include "toolkit/skinframe.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -54,10 +55,11 @@ TForm32::TForm32(Services &services)
                            label->height());
         labels.append(label);
     }
-    // Only 0, 1 and 2 have a lesson; the other buttons do nothing.
     onEvent(suiButton(1), &QPushButton::clicked, this, [this](bool) { suiButton1Click(); });
     onEvent(suiButton(2), &QPushButton::clicked, this, [this](bool) { suiButton2Click(); });
     onEvent(suiButton(3), &QPushButton::clicked, this, [this](bool) { suiButton3Click(); });
+    for (int digit = 3; digit <= 9; ++digit)
+        onEvent(suiButton(digit + 1), &QPushButton::clicked, this, [this, digit](bool) { laterDigitClick(digit); });
 
     FormCreate();
 }
@@ -88,9 +90,22 @@ void TForm32::suiButton3Click()
     openLesson(2);
 }
 
+void TForm32::laterDigitClick(int digit)
+{
+    // An older data folder has lessons for 0, 1 and 2 only: without its file the button
+    // stays as it always was, doing nothing.
+    if (QFileInfo(lessonPath(digit)).isFile())
+        openLesson(digit);
+}
+
+QString TForm32::lessonPath(int digit)
+{
+    return DataDirectory() + u"/numbers/"_s + QString::number(digit) + u"x.swf"_s;
+}
+
 void TForm32::openLesson(int digit)
 {
-    const QString path = DataDirectory() + u"/numbers/"_s + QString::number(digit) + u"x.swf"_s;
+    const QString path = lessonPath(digit);
     Form33->ShockwaveFlash1->LoadMovie(path);
     Form33->ShockwaveFlash1->Play();
     hide();

@@ -12,8 +12,9 @@ namespace abacolo {
 class FileTheme;
 struct Services;
 
-// The number-writing chooser "认识数字--0~9 的写法": ten digit buttons; the lessons for 0, 1
-// and 2 open in the full-screen viewer, the other buttons have no lesson.
+// The number-writing chooser "认识数字--0~9 的写法": ten digit buttons, each opening its
+// lesson in the full-screen viewer. The lessons for 0, 1 and 2 always open; 3 … 9 open when
+// their lesson file is in numbers/, and otherwise the button does nothing.
 class TForm32 : public Form
 {
     Q_OBJECT
@@ -32,11 +33,14 @@ public:
     void suiButton1Click();
     void suiButton2Click();
     void suiButton3Click();
+    // suiButton4 … suiButton10 (digits 3 … 9).
+    void laterDigitClick(int digit);
     void FormShow() override;
 
 private:
     void FormCreate();
     void openLesson(int digit);
+    static QString lessonPath(int digit);
 
     Services &m_services;
 };

@@ -215,12 +215,15 @@ private Q_SLOTS:
     void movieReadsBelowTheDataFolderOnly_data();
     void movieReadsBelowTheDataFolderOnly();
     void linksAreNotFollowed();
+    void gamesDrawOtherRoundsOnEveryPlay();
 
 private:
     QString write(const QString &relative, const QByteArray &bytes);
     QImage picture() const { return flash->grab().toImage(); }
     QColor at(QPoint stagePoint) const;
     bool waitFor(MovieEvent event, const QString &path);
+    // Waits until the picture has not changed for `quietMs` and gives it.
+    bool waitForStillPicture(QImage *still, int quietMs);
 
     QTemporaryDir folder;   // holds the data folder "data" and files outside it
     QString dataDir;
@@ -285,6 +288,20 @@ bool MoviePlayerTest::waitFor(MovieEvent event, const QString &path)
     return runUntil(seen);
 }
 
+bool MoviePlayerTest::waitForStillPicture(QImage *still, int quietMs)
+{
+    *still = picture();
+    QElapsedTimer unchanged;
+    unchanged.start();
+    return runUntil([&] {
+        if (const QImage now = picture(); now != *still) {
+            *still = now;
+            unchanged.restart();
+        }
+        return unchanged.elapsed() >= quietMs;
+    }, 20000);
+}
+
 void MoviePlayerTest::playsAndStops()
 {
     const QString path = write(u"numbers/moving.swf"_s, movingBox());
@@ -299,16 +316,8 @@ void MoviePlayerTest::playsAndStops()
     // Stopped, it does not: once the stop has arrived, the box stays where it is over many of
     // the movie's frames.
     flash->Stop();
-    QImage still = picture();
-    QElapsedTimer unchanged;
-    unchanged.start();
-    QVERIFY(runUntil([&] {
-        if (const QImage now = picture(); now != still) {
-            still = now;
-            unchanged.restart();
-        }
-        return unchanged.elapsed() >= 300;
-    }, 10000));
+    QImage still;
+    QVERIFY(waitForStillPicture(&still, 300));
     runFor(500);
     QCOMPARE(picture(), still);
 
@@ -410,6 +419,35 @@ void MoviePlayerTest::linksAreNotFollowed()
     // Still the player, still the movie, and nothing went out.
     QVERIFY(near(at({20, 20}), Blue));
     QCOMPARE(connections, 0);
+}
+
+void MoviePlayerTest::gamesDrawOtherRoundsOnEveryPlay()
+{
+    // The emulator seeds the movie's random numbers afresh for every load, from its clock;
+    // the game's first frame draws its rounds with them. Loads that all showed the same first
+    // question with its right card at the same place would mean the drawing does not work
+    // (four loads of a game with 10 questions × 3 places agree by chance once in 27 000).
+    QFile game(qEnvironmentVariable("ABACOLO_SOURCE_DIR") + u"/data/numbers/fgames/4.swf"_s);
+    QVERIFY(game.open(QIODevice::ReadOnly));
+    const QString path = write(u"numbers/fgames/4.swf"_s, game.readAll());
+    QList<QImage> firstQuestions;
+    for (int play = 0; play < 4; ++play) {
+        events->clear();
+        flash->LoadMovie(path);
+        flash->Play();
+        QVERIFY(waitFor(MovieEvent::Shown, path));
+        // The question stands still once drawn.
+        QImage shown;
+        QVERIFY(waitForStillPicture(&shown, 400));
+        // A question is on screen: its white banner across the top.
+        QVERIFY2(near(shown.pixelColor(200, 28), Qt::white), qPrintable(shown.pixelColor(200, 28).name()));
+        firstQuestions.append(shown);
+        runFor(20); // another millisecond on the emulator's clock, another seed
+    }
+    int different = 0;
+    for (const QImage &other : std::as_const(firstQuestions))
+        different += other != firstQuestions.first();
+    QVERIFY2(different > 0, "four plays started with the same question at the same place");
 }
 
 // A plain application object: the test library's own start-up probes the graphics driver in a

@@ -7,17 +7,22 @@
 #include "tools/swf/button.h"
 #include "tools/swf/movie.h"
 #include "tools/swf/shape.h"
+#include "tools/swf/sound.h"
 #include "tools/swf/text.h"
 #include "tools/swf/timeline.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
+#include <random>
 #include <map>
 #include <optional>
 #include <set>
@@ -179,27 +184,75 @@ QList<Tag> readTags(Reader &r)
 struct Action
 {
     int code;
-    int frame = -1; // GotoFrame's target
+    int frame = -1;     // GotoFrame's target
+    QVariant value;     // Push: an int or a string; SetTarget: the clip's name
+    int branchTo = -1;  // If and Jump: the index of the action they lead to (size(): the end)
+    bool andPlay = false; // GotoFrame2
 };
 
+// The actions of a list, with branches resolved to action indices. Only the actions the
+// writer is meant to emit are accepted.
 QList<Action> readActions(Reader &r)
 {
     QList<Action> actions;
+    QList<qsizetype> starts;             // byte offset where each action starts
+    QList<std::pair<int, qsizetype>> branches; // action index, byte offset it leads to
+    const qsizetype origin = r.pos();
     for (;;) {
+        starts.push_back(r.pos() - origin);
         const int code = r.u8();
         if (code == 0)
-            return actions;
+            break;
         if (code < 0x80) {
-            if (code != 0x04 && code != 0x05 && code != 0x06 && code != 0x07)
+            static const std::set<int> simple{0x04, 0x05, 0x06, 0x07, 0x0B, 0x0C, 0x12, 0x1C, 0x1D, 0x30, 0x3F, 0x47, 0x48};
+            if (!simple.count(code))
                 throw ReadError{u"unexpected action 0x%1"_s.arg(code, 0, 16)};
             actions.push_back({code});
             continue;
         }
         const int length = r.u16();
-        if (code != 0x81 || length != 2)
-            throw ReadError{u"unexpected action 0x%1 of length %2"_s.arg(code, 0, 16).arg(length)};
-        actions.push_back({code, r.u16()});
+        Reader data(r.bytes(length));
+        Action a{code};
+        switch (code) {
+        case 0x81:
+            a.frame = data.u16();
+            break;
+        case 0x96: {
+            const int type = data.u8();
+            if (type == 7)
+                a.value = int(data.u32());
+            else if (type == 0)
+                a.value = QString::fromUtf8(data.string());
+            else
+                throw ReadError{u"unexpected pushed type %1"_s.arg(type)};
+            break;
+        }
+        case 0x8B:
+            a.value = QString::fromUtf8(data.string());
+            break;
+        case 0x9F:
+            a.andPlay = data.u8() & 1;
+            break;
+        case 0x99:
+        case 0x9D: {
+            const auto offset = std::int16_t(data.u16());
+            branches.push_back({int(actions.size()), r.pos() - origin + offset});
+            break;
+        }
+        default:
+            throw ReadError{u"unexpected action 0x%1"_s.arg(code, 0, 16)};
+        }
+        if (!data.atEnd())
+            throw ReadError{u"action 0x%1 longer than its data"_s.arg(code, 0, 16)};
+        actions.push_back(a);
     }
+    for (const auto &[index, target] : branches) {
+        const qsizetype at = starts.indexOf(target);
+        if (at < 0)
+            throw ReadError{u"a branch leads into the middle of an action"_s};
+        actions[index].branchTo = int(at);
+    }
+    return actions;
 }
 
 // What a shape tag holds, read and checked record by record.
@@ -209,12 +262,14 @@ struct ShapeInfo
     QPainterPath filled;    // the outlines of filled contours, even-odd
     int contours = 0;
     int curves = 0;
+    QByteArray drawing;     // the tag's body after the id: equal drawings, equal bytes
 };
 
 ShapeInfo readShape(int code, const QByteArray &body)
 {
     Reader r(body);
     ShapeInfo info;
+    info.drawing = body.mid(2);
     r.u16(); // id
     const int n = int(r.ub(5));
     const int xMin = r.sb(n), xMax = r.sb(n), yMin = r.sb(n), yMax = r.sb(n);
@@ -326,8 +381,33 @@ ShapeInfo readShape(int code, const QByteArray &body)
     return info;
 }
 
+struct SoundInfo
+{
+    int format = 0;
+    int rateCode = 0;
+    bool sixteenBit = false;
+    bool stereo = false;
+    std::uint32_t sampleCount = 0;
+    QByteArray data;
+};
+
+struct SoundStartInfo
+{
+    int sound;
+    bool stop;
+};
+
+// One timeline read back, frame by frame.
+struct TimelineInfo
+{
+    QList<std::map<int, int>> display;                        // depth → character
+    QList<std::map<int, std::pair<QTransform, QString>>> places; // depth → matrix, name
+    QList<QList<Action>> frameActions;
+    QList<QList<SoundStartInfo>> frameSounds;
+};
+
 // A movie read back: header, frames (display list and actions of each), buttons.
-struct MovieInfo
+struct MovieInfo : TimelineInfo
 {
     QByteArray signature;
     int version = 0;
@@ -337,18 +417,21 @@ struct MovieInfo
     int showFrames = 0;
     QList<int> tagCodes;
     std::map<int, QList<Action>> buttons;    // button id → click actions
+    std::map<int, int> buttonFaces;          // button id → the character it shows when up
     std::map<int, int> sprites;              // sprite id → frames
+    std::map<int, TimelineInfo> spriteTimelines;
+    std::map<int, SoundInfo> sounds;
     std::map<int, ShapeInfo> shapes;
-    QList<std::map<int, int>> display;       // per frame: depth → character
-    QList<QList<Action>> frameActions;       // per frame
     QList<std::pair<int, QTransform>> moves; // every placement with a matrix: depth, matrix
     QList<ColorTransform> colours;
 };
 
-void readControlTags(const QList<Tag> &tags, MovieInfo &m, std::set<int> &defined, bool main, int *frames)
+void readControlTags(const QList<Tag> &tags, MovieInfo &m, std::set<int> &defined, TimelineInfo &timeline, int *frames)
 {
     std::map<int, int> shown;
+    std::map<int, std::pair<QTransform, QString>> places;
     QList<Action> actions;
+    QList<SoundStartInfo> sounds;
     *frames = 0;
     for (const Tag &t : tags) {
         Reader r(t.body);
@@ -360,12 +443,37 @@ void readControlTags(const QList<Tag> &tags, MovieInfo &m, std::set<int> &define
             break;
         case 1:
             ++*frames;
-            if (main) {
-                m.display.push_back(shown);
-                m.frameActions.push_back(actions);
-            }
+            timeline.display.push_back(shown);
+            timeline.places.push_back(places);
+            timeline.frameActions.push_back(actions);
+            timeline.frameSounds.push_back(sounds);
             actions.clear();
+            sounds.clear();
             break;
+        case 14: {
+            const int id = r.u16();
+            if (!defined.insert(id).second)
+                throw ReadError{u"character %1 defined twice"_s.arg(id)};
+            SoundInfo sound;
+            sound.format = int(r.ub(4));
+            sound.rateCode = int(r.ub(2));
+            sound.sixteenBit = r.ub(1);
+            sound.stereo = r.ub(1);
+            sound.sampleCount = r.u32();
+            sound.data = r.bytes(t.body.size() - r.pos());
+            m.sounds[id] = sound;
+            break;
+        }
+        case 15: {
+            const int id = r.u16();
+            if (!m.sounds.count(id))
+                throw ReadError{u"starting sound %1 before its definition"_s.arg(id)};
+            const int flags = r.u8();
+            if ((flags & ~0x20) != 0)
+                throw ReadError{u"unexpected sound flags"_s};
+            sounds.push_back({id, (flags & 0x20) != 0});
+            break;
+        }
         case 2:
         case 22:
         case 32: {
@@ -392,17 +500,20 @@ void readControlTags(const QList<Tag> &tags, MovieInfo &m, std::set<int> &define
                 if (!(flags & 0x01) && shown.count(depth))
                     throw ReadError{u"placing onto occupied depth %1"_s.arg(depth)};
                 shown[depth] = id;
+                places[depth] = {};
             } else if (!shown.count(depth)) {
                 throw ReadError{u"moving empty depth %1"_s.arg(depth)};
             }
-            if (flags & 0x04)
+            if (flags & 0x04) {
                 m.moves.push_back({depth, r.matrix()});
+                places[depth].first = m.moves.last().second;
+            }
             if (flags & 0x08)
                 m.colours.push_back(r.colorTransformWithAlpha());
             if (flags & 0x10)
                 r.u16();
             if (flags & 0x20)
-                r.string();
+                places[depth].second = QString::fromUtf8(r.string());
             if (flags & 0x40)
                 r.u16();
             if (!r.atEnd())
@@ -413,6 +524,7 @@ void readControlTags(const QList<Tag> &tags, MovieInfo &m, std::set<int> &define
             const int depth = r.u16();
             if (!shown.erase(depth))
                 throw ReadError{u"removing empty depth %1"_s.arg(depth)};
+            places.erase(depth);
             break;
         }
         case 34: {
@@ -427,6 +539,8 @@ void readControlTags(const QList<Tag> &tags, MovieInfo &m, std::set<int> &define
                 const int character = r.u16();
                 if (!defined.count(character))
                     throw ReadError{u"button %1 shows undefined character %2"_s.arg(id).arg(character)};
+                if (flags & 0x01)
+                    m.buttonFaces[id] = character;
                 r.u16();
                 r.matrix();
                 r.colorTransformWithAlpha();
@@ -459,7 +573,7 @@ void readControlTags(const QList<Tag> &tags, MovieInfo &m, std::set<int> &define
             const int headerFrames = r.u16();
             Reader inner(r.bytes(t.body.size() - 4));
             int spriteFrames = 0;
-            readControlTags(readTags(inner), m, defined, false, &spriteFrames);
+            readControlTags(readTags(inner), m, defined, m.spriteTimelines[id], &spriteFrames);
             if (spriteFrames != headerFrames)
                 throw ReadError{u"sprite %1 declares %2 frames and shows %3"_s.arg(id).arg(headerFrames).arg(spriteFrames)};
             defined.insert(id);
@@ -506,7 +620,7 @@ MovieInfo readMovie(const QByteArray &file)
     for (const Tag &t : tags)
         m.tagCodes.push_back(t.code);
     std::set<int> defined;
-    readControlTags(tags, m, defined, true, &m.showFrames);
+    readControlTags(tags, m, defined, m, &m.showFrames);
     return m;
 }
 
@@ -518,56 +632,130 @@ MovieInfo readMovieFile(const QString &path)
     return readMovie(f.readAll());
 }
 
-// --- following the buttons of a game -----------------------------------------------------
+// --- running a movie's actions ------------------------------------------------------------
 
-// Runs the timeline from a frame as a player would: stop, goto, or on to the next frame.
-// Returns the frame where it comes to rest, or nothing when it runs past the last frame.
-std::optional<int> settle(const MovieInfo &m, int frame, bool playing)
+// Where a list of actions leads: the frame (zero-based) a goto asks for, whether the timeline
+// plays on, and the actions addressed to other clips by name.
+struct Outcome
 {
-    for (int steps = 0; steps < 10 * int(m.display.size()); ++steps) {
-        // Arriving at a frame runs its actions.
-        std::optional<int> jump;
-        for (const Action &a : m.frameActions[frame]) {
-            if (a.code == 0x07) {
-                playing = false;
-            } else if (a.code == 0x06) {
-                playing = true;
-            } else if (a.code == 0x81) {
-                jump = a.frame;
-                playing = false;
-            }
-        }
-        if (jump) {
-            frame = *jump;
+    std::optional<int> gotoFrame;
+    bool play = false;
+    std::map<QString, QList<Action>> told;
+};
+
+// Runs actions as a player does, with the timeline's variables and a random generator.
+Outcome run(const QList<Action> &actions, std::map<QString, QVariant> &variables, std::mt19937 &random)
+{
+    Outcome out;
+    QList<QVariant> stack;
+    QString target;
+    const auto pop = [&stack] {
+        if (stack.isEmpty())
+            throw ReadError{u"an action takes from an empty stack"_s};
+        return stack.takeLast();
+    };
+    const auto number = [&pop] { return pop().toInt(); };
+    int steps = 0;
+    for (qsizetype i = 0; i < actions.size();) {
+        if (++steps > 10000)
+            throw ReadError{u"the actions do not come to an end"_s};
+        const Action &a = actions[i];
+        qsizetype next = i + 1;
+        if (!target.isEmpty() && a.code != 0x8B) {
+            out.told[target].push_back(a);
+            i = next;
             continue;
         }
-        if (!playing)
-            return frame;
-        if (++frame >= int(m.display.size()))
-            return std::nullopt;
+        switch (a.code) {
+        case 0x96: stack.push_back(a.value); break;
+        case 0x1C: {
+            const QString name = pop().toString();
+            if (!variables.count(name))
+                throw ReadError{u"reads the unset variable "_s + name};
+            stack.push_back(variables[name]);
+            break;
+        }
+        case 0x1D: {
+            const QVariant value = pop();
+            variables[pop().toString()] = value;
+            break;
+        }
+        case 0x30: {
+            const int n = number();
+            if (n <= 0)
+                throw ReadError{u"random number below %1"_s.arg(n)};
+            stack.push_back(int(std::uniform_int_distribution<int>(0, n - 1)(random)));
+            break;
+        }
+        case 0x47: case 0x0B: case 0x0C: case 0x3F: case 0x48: {
+            const int y = number(), x = number();
+            if (a.code == 0x3F && y == 0)
+                throw ReadError{u"modulo zero"_s};
+            stack.push_back(a.code == 0x47 ? x + y : a.code == 0x0B ? x - y : a.code == 0x0C ? x * y
+                            : a.code == 0x3F ? x % y : int(x < y));
+            break;
+        }
+        case 0x12: stack.push_back(int(!number())); break;
+        case 0x9D:
+            if (number())
+                next = a.branchTo;
+            break;
+        case 0x99: next = a.branchTo; break;
+        case 0x81: out.gotoFrame = a.frame; out.play = false; break;
+        case 0x9F: out.gotoFrame = number() - 1; out.play = a.andPlay; break; // one-based
+        case 0x06: out.play = true; break;
+        case 0x07: out.play = false; break;
+        case 0x8B: target = a.value.toString(); break;
+        default: throw ReadError{u"cannot run action 0x%1"_s.arg(a.code, 0, 16)};
+        }
+        i = next;
     }
-    return std::nullopt;
+    return out;
 }
 
-// The frames a click on each button shown in a resting frame leads to.
-QList<std::optional<int>> clicksFrom(const MovieInfo &m, int frame)
+// The sounds a sprite starts on a frame (none when it is not a sprite).
+QList<SoundStartInfo> soundsOf(const MovieInfo &m, int character, int frame)
 {
-    QList<std::optional<int>> result;
+    const auto sprite = m.spriteTimelines.find(character);
+    if (sprite == m.spriteTimelines.end() || frame >= sprite->second.frameSounds.size())
+        return {};
+    return sprite->second.frameSounds[frame];
+}
+
+// Whether a frame shows a clip that speaks (starts a sound that is not a stop) as it appears.
+bool speaks(const MovieInfo &m, int frame)
+{
+    for (const auto &[depth, character] : m.display[frame])
+        for (const SoundStartInfo &s : soundsOf(m, character, 0))
+            if (!s.stop)
+                return true;
+    return false;
+}
+
+// What a question looks like: its cards' faces and its other shapes, wherever they stand,
+// leaving out the furniture (drawings that frames without cards show too, such as the stars
+// that count the rounds).
+QString questionSignature(const MovieInfo &m, int frame, const std::set<QByteArray> &furniture)
+{
+    QStringList parts;
+    const auto describe = [&](int shape) {
+        return QString::fromLatin1(QCryptographicHash::hash(m.shapes.at(shape).drawing, QCryptographicHash::Sha1).toHex());
+    };
     for (const auto &[depth, character] : m.display[frame]) {
-        const auto button = m.buttons.find(character);
-        if (button == m.buttons.end())
-            continue;
-        int target = frame;
-        bool playing = false;
-        for (const Action &a : button->second) {
-            if (a.code == 0x81)
-                target = a.frame;
-            else if (a.code == 0x06)
-                playing = true;
-        }
-        result.push_back(target < int(m.display.size()) ? settle(m, target, playing) : std::nullopt);
+        if (m.buttons.count(character))
+            parts << u"card "_s + describe(m.buttonFaces.at(character));
+        else if (m.shapes.count(character) && !furniture.count(m.shapes.at(character).drawing))
+            parts << describe(character);
     }
-    return result;
+    parts.sort();
+    return parts.join(u';');
+}
+
+// Where a button's card stands on the stage (the centre of its face as placed).
+QPoint placeOf(const MovieInfo &m, int frame, int depth)
+{
+    const int face = m.buttonFaces.at(m.display[frame].at(depth));
+    return m.places[frame].at(depth).first.map(m.shapes.at(face).bounds.center()).toPoint();
 }
 
 QImage render(const QPainterPath &path, const QRectF &area)
@@ -596,6 +784,10 @@ private Q_SLOTS:
     void cubicsBecomeCloseQuadratics();
     void glyphShapesHaveValidEdgesAndTheGlyphsOutline();
     void badInputIsRefused();
+    void soundsAndProgramsReadBack_data();
+    void soundsAndProgramsReadBack();
+    void badSoundsAndBranchesAreRefused();
+    void committedMoviesAreWhatTheGeneratorMakes();
     void generatedMovies_data();
     void generatedMovies();
 };
@@ -836,24 +1028,146 @@ void TestSwfWriter::badInputIsRefused()
     QVERIFY(QFile(path).size() > 20);
 }
 
+void TestSwfWriter::soundsAndProgramsReadBack_data()
+{
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("rateCode");
+    QTest::addColumn<int>("samples");
+    QTest::newRow("5.5 kHz, one sample") << 5512 << 0 << 1;
+    QTest::newRow("11 kHz, odd count") << 11025 << 1 << 777;
+    QTest::newRow("22 kHz, two seconds") << 22050 << 2 << 44100;
+    QTest::newRow("44 kHz, long tag") << 44100 << 3 << 70000;
+}
+
+void TestSwfWriter::soundsAndProgramsReadBack()
+{
+    QFETCH(int, rate);
+    QFETCH(int, rateCode);
+    QFETCH(int, samples);
+    Sound sound;
+    sound.rate = rate;
+    for (int i = 0; i < samples; ++i)
+        sound.samples.push_back(std::int16_t(std::lround(30000 * std::sin(i * 0.05)) - (i % 3 == 0 ? 1 : 0)));
+
+    Movie movie(QSize(100, 100), 12, Rgba::hex(0xFFFFFF));
+    const auto id = movie.defineSound(sound);
+    Sprite voiceClip;
+    voiceClip.frame({}, Actions().stop(), {{id}});
+    const auto clip = movie.defineSprite(voiceClip);
+    // A program with a branch forward and one back: counts x up to 3, then goes to the frame
+    // held in a variable (one-based), and tells a named clip to play.
+    Actions program;
+    program.setVariableTo(u"x"_s, Actions().push(0));
+    program.label(u"again"_s);
+    program.variable(u"x"_s).push(3).less().logicalNot().ifTrue(u"done"_s);
+    program.setVariableTo(u"x"_s, Actions().variable(u"x"_s).push(1).add());
+    program.jump(u"again"_s);
+    program.label(u"done"_s);
+    program.setVariableTo(u"target"_s, Actions().push(7).push(3).modulo().push(2).multiply().push(1).subtract());
+    program.setTarget(u"voice"_s).gotoFrame(0).play().setTarget(QString());
+    program.variable(u"target"_s).gotoPoppedFrame(true);
+    movie.showFrame({{1, {clip, {}, {}, u"voice"_s}}}, program, {}, {{id, true}});
+    movie.showFrame({});
+
+    MovieInfo m;
+    try {
+        m = readMovie(movie.bytes());
+    } catch (const ReadError &e) {
+        QFAIL(qPrintable(e.what));
+    }
+    const SoundInfo &read = m.sounds.at(id);
+    QCOMPARE(read.format, 3); // uncompressed, little-endian
+    QCOMPARE(read.rateCode, rateCode);
+    QVERIFY(read.sixteenBit);
+    QVERIFY(!read.stereo);
+    QCOMPARE(read.sampleCount, std::uint32_t(samples));
+    QCOMPARE(read.data.size(), qsizetype(samples) * 2);
+    for (int i : {0, samples / 2, samples - 1})
+        QCOMPARE(qFromLittleEndian<qint16>(read.data.constData() + 2 * i), sound.samples[std::size_t(i)]);
+    QCOMPARE(m.frameSounds.first().size(), 1);
+    QVERIFY(m.frameSounds.first().first().stop);
+    QCOMPARE(soundsOf(m, clip, 0).size(), 1);
+    QVERIFY(!soundsOf(m, clip, 0).first().stop);
+    QCOMPARE(m.places.first().at(1).second, u"voice"_s);
+
+    std::map<QString, QVariant> variables;
+    std::mt19937 random(1);
+    const Outcome out = run(m.frameActions.first(), variables, random);
+    QCOMPARE(variables[u"x"_s].toInt(), 3);
+    QCOMPARE(out.gotoFrame, std::optional<int>(0)); // frame 1 counted from one
+    QVERIFY(out.play);
+    QCOMPARE(out.told.at(u"voice"_s).size(), 2);
+}
+
+void TestSwfWriter::badSoundsAndBranchesAreRefused()
+{
+    Sound odd;
+    odd.rate = 8000;
+    odd.samples = {1, 2, 3};
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, odd.encode(1));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, Sound().encode(1));
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, Actions().jump(u"nowhere"_s).encode());
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, Actions().label(u"a"_s).label(u"a"_s));
+}
+
+namespace {
+
+QString sourceFile(const QString &relative)
+{
+    return QDir(qEnvironmentVariable("ABACOLO_SOURCE_DIR")).filePath(relative);
+}
+
+QStringList movieFiles(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, {u"*.swf"_s}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+} // namespace
+
+void TestSwfWriter::committedMoviesAreWhatTheGeneratorMakes()
+{
+    const QString generator = qEnvironmentVariable("ABACOLO_MAKE_MOVIES");
+    QVERIFY2(QFileInfo(generator).isExecutable(), "ABACOLO_MAKE_MOVIES names the movie generator");
+    QTemporaryDir out;
+    QProcess make;
+    make.start(generator, {sourceFile(u"tools/swf/voices"_s), out.path()});
+    QVERIFY(make.waitForFinished(120000));
+    QVERIFY2(make.exitCode() == 0, make.readAllStandardError().constData());
+
+    const QString committed = sourceFile(u"data/numbers"_s);
+    QCOMPARE(movieFiles(out.path()), movieFiles(committed));
+    QStringList differing;
+    for (const QString &file : movieFiles(committed)) {
+        QFile made(QDir(out.path()).filePath(file)), kept(QDir(committed).filePath(file));
+        QVERIFY(made.open(QIODevice::ReadOnly) && kept.open(QIODevice::ReadOnly));
+        if (made.readAll() != kept.readAll())
+            differing << file;
+    }
+    QVERIFY2(differing.isEmpty(), qPrintable(u"regenerate the movies (target regenerate_movies): "_s
+                                             + differing.join(u", "_s) + u" differ"_s));
+}
+
 void TestSwfWriter::generatedMovies_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("game");
-    QTest::newRow("start") << u"start.swf"_s << false;
-    for (int digit = 0; digit <= 2; ++digit)
-        QTest::addRow("lesson %d", digit) << QString::number(digit) + u"x.swf"_s << false;
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("start") << u"start.swf"_s << u"title"_s;
+    for (int digit = 0; digit <= 9; ++digit)
+        QTest::addRow("lesson %d", digit) << QString::number(digit) + u"x.swf"_s << u"lesson"_s;
     for (int game = 1; game <= 10; ++game)
-        QTest::addRow("game %d", game) << u"fgames/"_s + QString::number(game) + u".swf"_s << true;
+        QTest::addRow("game %d", game) << u"fgames/"_s + QString::number(game) + u".swf"_s << u"game"_s;
 }
 
 void TestSwfWriter::generatedMovies()
 {
     QFETCH(QString, file);
-    QFETCH(bool, game);
-    const QString source = qEnvironmentVariable("ABACOLO_SOURCE_DIR");
-    QVERIFY2(!source.isEmpty(), "ABACOLO_SOURCE_DIR names the source tree");
-    const QString path = QDir(source).filePath(u"data/numbers/"_s + file);
+    QFETCH(QString, kind);
+    const QString path = sourceFile(u"data/numbers/"_s + file);
     try {
         const MovieInfo m = readMovieFile(path);
         QCOMPARE(m.stageTwips, QRect(0, 0, 1016 * 20, 704 * 20));
@@ -861,11 +1175,21 @@ void TestSwfWriter::generatedMovies()
         QVERIFY(m.frameRate >= 12);
         for (const auto &[id, shape] : m.shapes)
             QVERIFY(shape.contours > 0);
-        for (const QList<Action> &actions : m.frameActions)
-            for (const Action &a : actions)
-                QVERIFY(a.code != 0x81 || a.frame < m.showFrames);
+        // Every voice is what the emulator plays as it is: mono 16-bit PCM at 22 kHz, and
+        // it is heard (peaks well above the noise).
+        for (const auto &[id, sound] : m.sounds) {
+            QCOMPARE(sound.format, 3);
+            QCOMPARE(sound.rateCode, 2);
+            QVERIFY(sound.sixteenBit && !sound.stereo);
+            QCOMPARE(sound.data.size(), qsizetype(sound.sampleCount) * 2);
+            QVERIFY(sound.sampleCount > 22050 / 2);
+            int peak = 0;
+            for (qsizetype i = 0; i + 1 < sound.data.size(); i += 2)
+                peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(sound.data.constData() + i))));
+            QVERIFY(peak > 16000);
+        }
 
-        if (!game) {
+        if (kind != u"game"_s) {
             // Lessons and the title scene loop on their own: nothing stops them, nothing waits.
             QVERIFY(m.showFrames > 24);
             QVERIFY(m.buttons.empty());
@@ -873,35 +1197,115 @@ void TestSwfWriter::generatedMovies()
                 QVERIFY(actions.isEmpty());
             // The last frame shows what the first shows, so the loop has no jump.
             QCOMPARE(m.display.last(), m.display.first());
+            // A lesson says its rhyme once a round; the title scene is quiet.
+            int spoken = 0;
+            for (const QList<SoundStartInfo> &sounds : m.frameSounds)
+                spoken += int(sounds.size());
+            QCOMPARE(spoken, kind == u"lesson"_s ? 1 : 0);
             return;
         }
 
-        // A game waits for the child on its first frame. From every frame where it comes to
-        // rest, each button leads to another resting frame (never off the end), and the
-        // child can always get back to the first question.
-        QCOMPARE(settle(m, 0, true), std::optional<int>(0));
-        std::set<int> resting{0};
-        QList<int> queue{0};
-        bool backToStart = false;
-        while (!queue.isEmpty()) {
-            const int frame = queue.takeFirst();
-            const auto clicks = clicksFrom(m, frame);
-            QVERIFY2(!clicks.isEmpty(), qPrintable(u"frame %1 has no button"_s.arg(frame)));
-            for (const auto &target : clicks) {
-                QVERIFY2(target.has_value(), qPrintable(u"a button on frame %1 runs off the end"_s.arg(frame)));
-                backToStart |= *target == 0 && frame != 0;
-                if (resting.insert(*target).second)
-                    queue.push_back(*target);
+        // A question: a resting frame with cards. Each has exactly one right card, leading to
+        // a resting frame of praise; the others have the clip "bubble" say "再试试" and come
+        // back to wait.
+        const auto isQuestion = [&m](int frame) {
+            int cards = 0;
+            for (const auto &[depth, character] : m.display[frame])
+                cards += int(m.buttons.count(character));
+            return cards >= 2;
+        };
+        std::map<QString, QVariant> noVariables;
+        std::mt19937 unused;
+        std::map<int, int> praiseOf; // question frame → its praise frame
+        std::map<int, QPoint> rightPlaceOf;
+        for (int frame = 0; frame < m.showFrames; ++frame) {
+            if (!isQuestion(frame))
+                continue;
+            QVERIFY(!run(m.frameActions[frame], noVariables, unused).play);
+            QVERIFY2(speaks(m, frame), qPrintable(u"question frame %1 says nothing"_s.arg(frame)));
+            int rights = 0;
+            for (const auto &[depth, character] : m.display[frame]) {
+                if (!m.buttons.count(character))
+                    continue;
+                const Outcome click = run(m.buttons.at(character), noVariables, unused);
+                if (click.gotoFrame) {
+                    ++rights;
+                    praiseOf[frame] = *click.gotoFrame;
+                    rightPlaceOf[frame] = placeOf(m, frame, depth);
+                    continue;
+                }
+                QCOMPARE(click.told.size(), std::size_t(1));
+                const QList<Action> &told = click.told.at(u"bubble"_s);
+                QVERIFY(told.size() == 2 && told[0].code == 0x81 && told[1].code == 0x06);
+                // The clip of that name plays from the frame it is told, says something there
+                // and comes back to wait where it started.
+                int bubble = -1;
+                for (const auto &[d, place] : m.places[frame])
+                    if (place.second == u"bubble"_s)
+                        bubble = m.display[frame].at(d);
+                QVERIFY(m.spriteTimelines.count(bubble));
+                const TimelineInfo &clip = m.spriteTimelines.at(bubble);
+                QVERIFY(!run(clip.frameActions[0], noVariables, unused).play);
+                QVERIFY(!soundsOf(m, bubble, told[0].frame).isEmpty());
+                QCOMPARE(run(clip.frameActions.last(), noVariables, unused).gotoFrame, std::optional<int>(0));
             }
+            QVERIFY2(rights == 1, qPrintable(u"question frame %1 has %2 right cards"_s.arg(frame).arg(rights)));
+            const int praise = praiseOf[frame];
+            QVERIFY(praise < m.showFrames && !isQuestion(praise) && speaks(m, praise));
+            QVERIFY(!run(m.frameActions[praise], noVariables, unused).play);
         }
-        QVERIFY(backToStart);
-        // Three rounds, each a question and a reward, and a wrong answer in each round falls
-        // back to its own question.
-        QVERIFY(resting.size() >= 6);
-        int questionsTakenAgain = 0;
-        for (int frame : resting)
-            questionsTakenAgain += int(clicksFrom(m, frame).contains(std::optional<int>(frame)));
-        QVERIFY(questionsTakenAgain >= 3);
+
+        // Play it many times as the player would, each with its own random numbers: the first
+        // frame draws three different questions; the praise's button leads on to the next,
+        // and after the third back to the first frame, which draws anew.
+        std::set<QByteArray> furniture;
+        for (int frame = 0; frame < m.showFrames; ++frame)
+            if (!isQuestion(frame))
+                for (const auto &[depth, character] : m.display[frame])
+                    if (m.shapes.count(character))
+                        furniture.insert(m.shapes.at(character).drawing);
+        std::set<QString> questions;
+        std::map<QString, std::set<std::pair<int, int>>> placesOf; // question → right card's places
+        std::set<QList<QString>> plays;
+        for (unsigned seed = 0; seed < 300; ++seed) {
+            std::mt19937 random(seed);
+            std::map<QString, QVariant> variables;
+            std::optional<int> frame = run(m.frameActions[0], variables, random).gotoFrame;
+            QList<QString> drawn;
+            for (int round = 0; round < 3; ++round) {
+                QVERIFY(frame && *frame < m.showFrames && isQuestion(*frame));
+                const QString question = questionSignature(m, *frame, furniture);
+                QVERIFY2(!drawn.contains(question), "a question drawn twice in one play");
+                drawn << question;
+                questions.insert(question);
+                const QPoint place = rightPlaceOf.at(*frame);
+                placesOf[question].insert({place.x(), place.y()});
+                const int praise = praiseOf.at(*frame);
+                QVERIFY(praise > *frame);
+                frame.reset();
+                for (const auto &[depth, character] : m.display[praise])
+                    if (m.buttons.count(character))
+                        frame = run(m.buttons.at(character), variables, random).gotoFrame;
+                // Forward only: the emulator does not start the voice of a clip that a jump
+                // back brings onto the stage.
+                QVERIFY(round == 2 || (frame && *frame > praise));
+            }
+            QCOMPARE(frame, std::optional<int>(0));
+            plays.insert(drawn);
+        }
+        QVERIFY2(questions.size() >= 10, qPrintable(u"a pool of %1 questions"_s.arg(questions.size())));
+        QVERIFY(plays.size() > 100);
+        // Every question came with its right card at every place there is.
+        for (const auto &[question, places] : placesOf) {
+            std::set<std::pair<int, int>> cards;
+            for (int frame = 0; frame < m.showFrames; ++frame)
+                if (isQuestion(frame) && questionSignature(m, frame, furniture) == question)
+                    for (const auto &[depth, character] : m.display[frame])
+                        if (m.buttons.count(character))
+                            cards.insert({placeOf(m, frame, depth).x(), placeOf(m, frame, depth).y()});
+            QVERIFY(places.size() >= 2);
+            QCOMPARE(places.size(), cards.size());
+        }
     } catch (const ReadError &e) {
         QFAIL(qPrintable(path + u": "_s + e.what));
     }

@@ -52,11 +52,19 @@ std::uint16_t Movie::defineSprite(const Sprite &sprite)
     return id;
 }
 
-void Movie::showFrame(const Scene &scene, const Actions &actions, const QString &label)
+std::uint16_t Movie::defineSound(const Sound &sound)
+{
+    const std::uint16_t id = nextId();
+    m_tags += tag(TagCode::DefineSound, sound.encode(id));
+    return id;
+}
+
+void Movie::showFrame(const Scene &scene, const Actions &actions, const QString &label,
+                      const std::vector<SoundStart> &sounds)
 {
     if (m_timeline.frameCount() == 0xFFFF)
         throw WriteError("too many frames");
-    m_tags += m_timeline.frame(scene, actions, label);
+    m_tags += m_timeline.frame(scene, actions, label, sounds);
 }
 
 QByteArray Movie::bytes(Compression compression) const

@@ -3,6 +3,7 @@
 #include "tools/swf/bitwriter.h"
 #include "tools/swf/button.h"
 #include "tools/swf/shape.h"
+#include "tools/swf/sound.h"
 #include "tools/swf/timeline.h"
 
 #include <QByteArray>
@@ -37,9 +38,11 @@ public:
     std::uint16_t defineShape(const Shape &shape, ShapeTag tag = ShapeTag::Auto);
     std::uint16_t defineButton(const Button &button);
     std::uint16_t defineSprite(const Sprite &sprite);
+    std::uint16_t defineSound(const Sound &sound);
 
-    // Appends a frame of the main timeline showing `scene`.
-    void showFrame(const Scene &scene, const Actions &actions = {}, const QString &label = {});
+    // Appends a frame of the main timeline showing `scene`, starting `sounds` as it shows.
+    void showFrame(const Scene &scene, const Actions &actions = {}, const QString &label = {},
+                   const std::vector<SoundStart> &sounds = {});
     int frameCount() const { return m_timeline.frameCount(); }
 
     // The whole file: "FWS" uncompressed or "CWS" with everything after the first eight bytes

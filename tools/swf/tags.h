@@ -14,6 +14,8 @@ enum class TagCode : std::uint16_t {
     DefineShape = 2,
     SetBackgroundColor = 9,
     DoAction = 12,
+    DefineSound = 14,
+    StartSound = 15,
     DefineShape2 = 22,
     PlaceObject2 = 26,
     RemoveObject2 = 28,

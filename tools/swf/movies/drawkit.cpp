@@ -375,6 +375,177 @@ void pencilStanding(Shape &shape, QPointF centre, double size)
     shape.add(lying.transformed(QTransform::fromTranslate(centre.x(), centre.y()).rotate(90)));
 }
 
+void ear(Shape &shape, QPointF centre, double size)
+{
+    const Frame f{centre, size};
+    const double line = outlineFor(size);
+    const Rgba skin = Rgba::hex(0xFFCCBC), edge = Rgba::hex(0xD08770);
+    QPainterPath outer;
+    outer.moveTo(f(-0.20, -0.30));
+    outer.cubicTo(f(-0.16, -0.56), f(0.34, -0.58), f(0.34, -0.16));
+    outer.cubicTo(f(0.34, 0.10), f(0.12, 0.16), f(0.10, 0.32));
+    outer.cubicTo(f(0.08, 0.50), f(-0.14, 0.54), f(-0.22, 0.38));
+    outer.cubicTo(f(-0.10, 0.36), f(-0.06, 0.24), f(-0.06, 0.14));
+    outer.cubicTo(f(-0.06, -0.02), f(-0.24, -0.12), f(-0.20, -0.30));
+    outer.closeSubpath();
+    shape.fillAndStroke(outer, skin, line, edge);
+    QPainterPath inner;
+    inner.moveTo(f(-0.08, -0.24));
+    inner.cubicTo(f(-0.04, -0.40), f(0.22, -0.38), f(0.20, -0.14));
+    inner.cubicTo(f(0.18, 0.02), f(0.02, 0.04), f(0.02, 0.18));
+    shape.stroke(inner, line * 2.2, edge);
+    // Sound waves coming to the ear.
+    for (int i = 0; i < 3; ++i)
+        shape.stroke(arc(f(-0.40, 0.02), size * (0.08 + 0.07 * i), size * (0.10 + 0.09 * i), 130, 100),
+                     line * 1.4, colour::blue);
+}
+
+void flag(Shape &shape, QPointF centre, double size)
+{
+    const Frame f{centre, size};
+    const double line = outlineFor(size);
+    shape.fillAndStroke(roundedRect(QRectF(f(-0.30, -0.46), QSizeF(size * 0.06, size * 0.96)), size * 0.02),
+                        colour::brown, line, darker(colour::brown, 0.3));
+    shape.fill(circle(f(-0.27, -0.47), size * 0.05), colour::gold);
+    QPainterPath cloth;
+    cloth.moveTo(f(-0.24, -0.42));
+    cloth.cubicTo(f(-0.04, -0.50), f(0.16, -0.32), f(0.40, -0.40));
+    cloth.lineTo(f(0.34, -0.10));
+    cloth.cubicTo(f(0.12, -0.02), f(-0.04, -0.20), f(-0.24, -0.12));
+    cloth.closeSubpath();
+    shape.fillAndStroke(cloth, colour::red, line, darker(colour::red, 0.35));
+    shape.fill(star(f(-0.10, -0.28), size * 0.06, size * 0.025), colour::yellow);
+    // Wind lines.
+    for (int i = 0; i < 3; ++i) {
+        QPainterPath wind;
+        wind.moveTo(f(0.14, 0.04 + 0.10 * i));
+        wind.quadTo(f(0.30, 0.0 + 0.10 * i), f(0.44, 0.06 + 0.10 * i));
+        shape.stroke(wind, line * 1.2, lighter(colour::blue, 0.3));
+    }
+}
+
+void scaleHook(Shape &shape, QPointF centre, double size)
+{
+    const Frame f{centre, size};
+    const double line = outlineFor(size);
+    const Rgba steel = Rgba::hex(0x78909C);
+    QPainterPath beam;
+    beam.moveTo(f(-0.46, -0.40));
+    beam.lineTo(f(0.40, -0.44));
+    shape.stroke(beam, size * 0.04, colour::brown);
+    for (int i = 0; i < 6; ++i)
+        shape.fill(circle(f(-0.30 + 0.12 * i, -0.415 - 0.005 * i), size * 0.012), colour::gold);
+    QPainterPath hook;
+    hook.moveTo(f(-0.30, -0.40));
+    hook.lineTo(f(-0.30, -0.06));
+    hook.cubicTo(f(-0.30, 0.10), f(-0.08, 0.10), f(-0.08, -0.04));
+    shape.stroke(hook, size * 0.045, steel);
+    QPainterPath cord;
+    cord.moveTo(f(0.32, -0.43));
+    cord.lineTo(f(0.32, -0.22));
+    shape.stroke(cord, line, colour::grey);
+    shape.fillAndStroke(roundedRect(QRectF(f(0.25, -0.22), QSizeF(size * 0.14, size * 0.14)), size * 0.02), Rgba::hex(0x546E7A), line, Rgba::hex(0x37474F));
+    // A cabbage hanging on the hook.
+    QPainterPath string;
+    string.moveTo(f(-0.19, 0.06));
+    string.lineTo(f(-0.19, 0.16));
+    shape.stroke(string, line, colour::brown);
+    shape.fillAndStroke(circle(f(-0.19, 0.32), size * 0.17), colour::leaf, line, darker(colour::leaf, 0.35));
+    for (const double dx : {-0.07, 0.0, 0.07}) {
+        QPainterPath vein;
+        vein.moveTo(f(-0.19 + dx * 0.3, 0.18));
+        vein.quadTo(f(-0.19 + dx * 1.6, 0.30), f(-0.19 + dx, 0.46));
+        shape.stroke(vein, line, darker(colour::leaf, 0.25));
+    }
+}
+
+void whistle(Shape &shape, QPointF centre, double size)
+{
+    const Frame f{centre, size};
+    const double line = outlineFor(size);
+    const Rgba body = colour::orange, edge = darker(colour::orange, 0.35);
+    QPainterPath mouth;
+    mouth.addRect(QRectF(f(-0.04, -0.34), QSizeF(size * 0.44, size * 0.18)));
+    shape.fillAndStroke(mouth, body, line, edge);
+    shape.fillAndStroke(circle(f(-0.10, 0.06), size * 0.30), body, line, edge);
+    shape.fill(circle(f(-0.10, 0.06), size * 0.12), lighter(body, 0.6));
+    shape.fill(ellipse(f(-0.22, -0.06), size * 0.05, size * 0.08), lighter(body, 0.5));
+    QPainterPath ring;
+    ring.addEllipse(f(-0.34, -0.30), size * 0.07, size * 0.07);
+    shape.stroke(ring, line * 1.4, colour::grey);
+    QPainterPath cord;
+    cord.moveTo(f(-0.40, -0.26));
+    cord.cubicTo(f(-0.50, 0.10), f(-0.40, 0.40), f(-0.30, 0.48));
+    shape.stroke(cord, line * 1.2, colour::red);
+    // "嘀" notes flying out.
+    for (int i = 0; i < 3; ++i)
+        shape.fill(circle(f(0.44 + 0.02 * i, -0.40 + 0.14 * i), size * 0.03), colour::blue);
+}
+
+void sickle(Shape &shape, QPointF centre, double size)
+{
+    const Frame f{centre, size};
+    const double line = outlineFor(size);
+    QPainterPath blade;
+    blade.moveTo(f(-0.16, -0.10));
+    blade.cubicTo(f(-0.20, -0.44), f(0.30, -0.56), f(0.42, -0.26));
+    blade.cubicTo(f(0.22, -0.42), f(-0.04, -0.34), f(-0.06, -0.08));
+    blade.closeSubpath();
+    shape.fillAndStroke(blade, Rgba::hex(0xCFD8DC), line, Rgba::hex(0x607D8B));
+    QPainterPath handle;
+    handle.moveTo(f(-0.11, -0.10));
+    handle.lineTo(f(-0.02, 0.46));
+    shape.stroke(handle, size * 0.09, Rgba::hex(0xA1887F));
+    shape.stroke(handle, size * 0.03, Rgba::hex(0xBCAAA4));
+    // Grass beside it.
+    for (int i = 0; i < 4; ++i) {
+        QPainterPath blade2;
+        const double x = 0.16 + 0.08 * i;
+        blade2.moveTo(f(x, 0.48));
+        blade2.quadTo(f(x - 0.02, 0.30), f(x + 0.04 * (i % 2 ? 1 : -1), 0.14 + 0.03 * i));
+        shape.stroke(blade2, line * 1.6, colour::green);
+    }
+}
+
+void gourd(Shape &shape, QPointF centre, double size)
+{
+    const Frame f{centre, size};
+    const double line = outlineFor(size);
+    const Rgba body = Rgba::hex(0xC0CA33), edge = darker(body, 0.35);
+    QPainterPath stem;
+    stem.moveTo(f(0, -0.30));
+    stem.quadTo(f(0.02, -0.42), f(0.08, -0.48));
+    shape.stroke(stem, size * 0.04, colour::brown);
+    QPainterPath leafPath;
+    leafPath.moveTo(f(0.04, -0.42));
+    leafPath.cubicTo(f(0.14, -0.58), f(0.34, -0.54), f(0.38, -0.46));
+    leafPath.cubicTo(f(0.28, -0.36), f(0.12, -0.36), f(0.04, -0.42));
+    leafPath.closeSubpath();
+    shape.fillAndStroke(leafPath, colour::leaf, line * 0.8, darker(colour::leaf, 0.35));
+    shape.fillAndStroke(circle(f(0, 0.20), size * 0.28), body, line, edge);
+    shape.fillAndStroke(circle(f(0, -0.18), size * 0.17), body, line, edge);
+    shape.fill(roundedRect(QRectF(f(-0.10, -0.06), QSizeF(size * 0.20, size * 0.06)), size * 0.02), body);
+    shape.fill(ellipse(f(-0.12, 0.10), size * 0.05, size * 0.09), lighter(body, 0.5));
+    shape.fill(ellipse(f(-0.07, -0.22), size * 0.03, size * 0.05), lighter(body, 0.5));
+}
+
+void spoon(Shape &shape, QPointF centre, double size)
+{
+    const Frame f{centre, size};
+    const double line = outlineFor(size);
+    const Rgba metal = Rgba::hex(0x90CAF9), edge = Rgba::hex(0x1E88E5);
+    QPainterPath handle;
+    handle.moveTo(f(0.16, -0.10));
+    handle.cubicTo(f(0.20, 0.12), f(0.10, 0.32), f(0.04, 0.48));
+    shape.stroke(handle, size * 0.13, edge);
+    shape.stroke(handle, size * 0.08, metal);
+    shape.fillAndStroke(ellipse(f(-0.02, -0.24), size * 0.28, size * 0.24), metal, line * 1.4, edge);
+    shape.fill(ellipse(f(-0.02, -0.22), size * 0.21, size * 0.17), Rgba::hex(0xFFF8E1));
+    // Rice in the bowl of the spoon.
+    for (const QPointF p : {f(-0.10, -0.26), f(0.02, -0.30), f(0.08, -0.20), f(-0.04, -0.16), f(-0.14, -0.18), f(0.10, -0.28)})
+        shape.fillAndStroke(ellipse(p, size * 0.03, size * 0.018), colour::white, line * 0.5, Rgba::hex(0xD7CCC8));
+}
+
 void figure(Shape &shape, const QString &name, QPointF centre, double size, Rgba fill)
 {
     QPainterPath p;

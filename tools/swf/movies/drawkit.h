@@ -73,6 +73,15 @@ void flower(Shape &shape, QPointF centre, double size, Rgba petals);
 void pencilLying(Shape &shape, QPointF leftCentre, double length, double thickness, Rgba body);
 // A pencil standing upright, its point at the bottom (for the "1 looks like a pencil" rhyme).
 void pencilStanding(Shape &shape, QPointF centre, double size);
+// The rhyme pictures of the digits 3 to 9: an ear, a red flag on its pole, a steelyard hook
+// with a cabbage, a whistle, a sickle, a gourd, a spoon.
+void ear(Shape &shape, QPointF centre, double size);
+void flag(Shape &shape, QPointF centre, double size);
+void scaleHook(Shape &shape, QPointF centre, double size);
+void whistle(Shape &shape, QPointF centre, double size);
+void sickle(Shape &shape, QPointF centre, double size);
+void gourd(Shape &shape, QPointF centre, double size);
+void spoon(Shape &shape, QPointF centre, double size);
 // A geometric figure by name: "circle", "star", "triangle", "square", "heart", "diamond".
 void figure(Shape &shape, const QString &name, QPointF centre, double size, Rgba fill);
 // A big friendly number in a coloured disc.

@@ -1,20 +1,30 @@
-// The ten reward games. Each has three rounds; a round shows a question with big clickable
-// cards. A right card brings a smiling face, twinkling stars and "真棒！" with a button to the
-// next round (after the last one: play again from the first); a wrong card brings a gentle
-// "再试试！" over the question for a moment, and the cards stay clickable.
+// The ten reward games. Each plays three rounds drawn from a pool of questions; a round shows
+// a question with big clickable cards, the right card at a place drawn as well. A right card
+// brings a smiling face, twinkling stars and "真棒！" with a button to the next round (after the
+// last one: play again, with new questions); a wrong card brings a gentle "再试试！" over the
+// question for a moment, and the cards stay clickable. The question is spoken when it appears,
+// and so are the praise and "再试试".
 //
-// Timeline of round r (W wrong-answer frames):
-//   question  r * (W + 2)       stops and waits for a card
-//   right     r * (W + 2) + 1   stops; its button goes to the next question
-//   wrong     r * (W + 2) + 2 … the last of them goes back to the question
+// The drawing is done by the movie itself, with the player's random numbers: its first frame
+// picks three different questions and a place for each right card, keeps the frames they are
+// on in the variables f0, f1, f2 and goes to f0. The main timeline (N questions, K cards),
+// round after round, so that every way on leads forward (the emulator starts the sounds of
+// clips that a jump back brings in late, or not at all):
+//   draw                  0
+//   question q, round r   1 + r * (N * K + 1) + q * K + a     the right card at place a; stops
+//   right answer, round r 1 + r * (N * K + 1) + N * K         stops; its button goes to f(r + 1)
+// A wrong card plays the clip "bubble" on the question frame, which speaks and shows
+// "再试试！" and stops again.
 
 #include "tools/swf/movie.h"
 #include "tools/swf/movies/drawkit.h"
 #include "tools/swf/movies/movies.h"
+#include "tools/swf/movies/voices.h"
 
 #include <QTransform>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -27,7 +37,8 @@ namespace {
 
 constexpr double kFrameRate = 12.0;
 constexpr int kWrongFrames = 18; // a second and a half
-constexpr int kFramesPerRound = kWrongFrames + 2;
+constexpr int kRounds = 3;
+constexpr int kSmallestPool = 10;
 const QPointF kBannerCentre(508, 72);
 
 struct Choice
@@ -37,9 +48,8 @@ struct Choice
     bool right = false;
 };
 
-struct Round
+struct Question
 {
-    QString prompt;
     Shape scene; // what the question shows besides its cards
     std::vector<Choice> choices;
 };
@@ -47,8 +57,9 @@ struct Round
 struct Game
 {
     QString name;
+    QString prompt;
     Rgba background;
-    std::vector<Round> rounds;
+    std::vector<Question> pool;
 };
 
 QTransform scaledAbout(QPointF centre, double scale)
@@ -153,200 +164,238 @@ std::vector<Choice> numberCards(const std::vector<int> &numbers, int right, doub
 
 // --- the ten games -----------------------------------------------------------------------
 
+Painter ballPainter(Rgba c) { return [c](Shape &s, QPointF p, double size) { ball(s, p, size, c); }; }
+
+const Painter &painterAt(std::size_t i)
+{
+    static const Painter painters[] = {applePainter(), ladybugPainter(), starPainter(), fishPainter()};
+    return painters[i % std::size(painters)];
+}
+
+// Cards in a row: the first one is the right one, its place is drawn when the game plays.
+std::vector<Choice> firstIsRight(std::vector<Choice> choices)
+{
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        choices[i].right = i == 0;
+    return choices;
+}
+
 Game moreGame()
 {
-    Game g{u"游戏一"_s, Rgba::hex(0xE3F4D7), {}};
-    const struct { int left, right; Painter paint; } rounds[] = {
-        {3, 5, applePainter()}, {6, 4, ladybugPainter()}, {2, 7, starPainter()}};
-    for (const auto &r : rounds) {
-        Round round{u"哪边多？点一点！"_s, {}, {}};
-        const QRectF left(96, 146, 388, 440), right(532, 146, 388, 440);
-        round.choices.push_back({left, group(r.left, left.adjusted(20, 20, -20, -20), 3, 96, r.paint), r.left > r.right});
-        round.choices.push_back({right, group(r.right, right.adjusted(20, 20, -20, -20), 3, 96, r.paint), r.right > r.left});
-        g.rounds.push_back(std::move(round));
+    Game g{u"游戏一"_s, u"哪边多？点一点！"_s, Rgba::hex(0xE3F4D7), {}};
+    const std::pair<int, int> pool[] = {{5, 3}, {6, 4}, {7, 2}, {4, 1}, {8, 5}, {9, 6}, {3, 1}, {7, 5}, {6, 3}, {8, 4}};
+    const QRectF left(96, 146, 388, 440), right(532, 146, 388, 440);
+    for (std::size_t i = 0; i < std::size(pool); ++i) {
+        const auto [more, fewer] = pool[i];
+        Question q;
+        q.choices.push_back({left, group(more, left.adjusted(20, 20, -20, -20), 3, 96, painterAt(i)), true});
+        q.choices.push_back({right, group(fewer, right.adjusted(20, 20, -20, -20), 3, 96, painterAt(i)), false});
+        g.pool.push_back(std::move(q));
     }
     return g;
 }
 
 Game nextNumberGame()
 {
-    Game g{u"游戏二"_s, Rgba::hex(0xFFF1C9), {}};
-    const struct { std::vector<int> shown; std::vector<int> offered; } rounds[] = {
-        {{1, 2, 3}, {4, 6, 2}}, {{4, 5, 6}, {9, 7, 5}}, {{6, 7, 8}, {5, 10, 9}}};
-    for (const auto &r : rounds) {
-        Round round{u"接下来是几？"_s, {}, {}};
-        std::vector<int> train = r.shown;
+    Game g{u"游戏二"_s, u"接下来是几？"_s, Rgba::hex(0xFFF1C9), {}};
+    std::vector<std::vector<int>> pool;
+    for (int first = 0; first <= 7; ++first)
+        pool.push_back({first, first + 1, first + 2});
+    pool.push_back({2, 4, 6});
+    pool.push_back({1, 3, 5});
+    for (const std::vector<int> &shown : pool) {
+        const int step = shown[1] - shown[0];
+        const int next = shown.back() + step;
+        Question q;
+        std::vector<int> train = shown;
         train.push_back(0);
-        round.scene = numberTrain(train, 3, 250);
-        round.choices = numberCards(r.offered, r.shown.back() + 1, 386);
-        g.rounds.push_back(std::move(round));
+        q.scene = numberTrain(train, 3, 250);
+        q.choices = numberCards({next, next + 1 <= 10 ? next + 1 : next - 3, next - 2}, next, 386);
+        g.pool.push_back(std::move(q));
     }
     return g;
 }
 
+// Four names of a list of six: the target and three others.
+std::vector<int> targetAndThreeOthers(int i)
+{
+    const int target = i % 6;
+    const int offsets[2][3] = {{1, 2, 4}, {3, 5, 2}};
+    std::vector<int> result{target};
+    for (int offset : offsets[(i / 6) % 2])
+        result.push_back((target + offset) % 6);
+    return result;
+}
+
 Game sameShapeGame()
 {
-    Game g{u"游戏三"_s, Rgba::hex(0xEDE3F7), {}};
-    const Rgba shade = Rgba::hex(0x7E57C2);
-    const struct { QString target; std::vector<QString> offered; } rounds[] = {
-        {u"star"_s, {u"circle"_s, u"star"_s, u"triangle"_s, u"heart"_s}},
-        {u"triangle"_s, {u"square"_s, u"heart"_s, u"circle"_s, u"triangle"_s}},
-        {u"heart"_s, {u"heart"_s, u"diamond"_s, u"star"_s, u"square"_s}}};
-    for (const auto &r : rounds) {
-        Round round{u"找一找，哪个图形一样？"_s, {}, {}};
+    Game g{u"游戏三"_s, u"找一找，哪个图形一样？"_s, Rgba::hex(0xEDE3F7), {}};
+    const QString shapes[] = {u"star"_s, u"circle"_s, u"triangle"_s, u"heart"_s, u"square"_s, u"diamond"_s};
+    const Rgba shades[] = {Rgba::hex(0x7E57C2), Rgba::hex(0x26A69A)};
+    for (int i = 0; i < 12; ++i) {
+        const std::vector<int> names = targetAndThreeOthers(i);
+        const Rgba shade = shades[(i / 6) % 2];
+        Question q;
         const QRectF target(418, 136, 180, 180);
-        card(round.scene, target, Rgba::hex(0xFFFDE7), colour::gold);
-        figure(round.scene, r.target, target.center(), 120, shade);
+        card(q.scene, target, Rgba::hex(0xFFFDE7), colour::gold);
+        figure(q.scene, shapes[names[0]], target.center(), 120, shade);
         QPainterPath arrow;
         arrow.moveTo(508, 328);
         arrow.lineTo(508, 362);
         arrow.moveTo(490, 346);
         arrow.lineTo(508, 366);
         arrow.lineTo(526, 346);
-        round.scene.stroke(arrow, 7, Rgba::hex(0xB39DDB));
+        q.scene.stroke(arrow, 7, Rgba::hex(0xB39DDB));
         const auto rects = row(4, 390, 180, 180, 44);
-        for (std::size_t i = 0; i < rects.size(); ++i) {
+        for (std::size_t c = 0; c < rects.size(); ++c) {
             Shape content;
-            figure(content, r.offered[i], rects[i].center(), 120, shade);
-            round.choices.push_back({rects[i], content, r.offered[i] == r.target});
+            figure(content, shapes[names[c]], rects[c].center(), 120, shade);
+            q.choices.push_back({rects[c], content, false});
         }
-        g.rounds.push_back(std::move(round));
+        q.choices = firstIsRight(std::move(q.choices));
+        g.pool.push_back(std::move(q));
     }
     return g;
 }
 
 Game countGame()
 {
-    Game g{u"游戏四"_s, Rgba::hex(0xDDF1F9), {}};
-    const struct { int count; std::vector<int> offered; Painter paint; } rounds[] = {
-        {4, {3, 4, 5}, ladybugPainter()}, {6, {8, 5, 6}, starPainter()}, {3, {3, 2, 4}, fishPainter()}};
-    for (const auto &r : rounds) {
-        Round round{u"数一数，有几个？"_s, {}, {}};
+    Game g{u"游戏四"_s, u"数一数，有几个？"_s, Rgba::hex(0xDDF1F9), {}};
+    for (int count = 1; count <= 10; ++count) {
+        Question q;
         const QRectF panel(150, 136, 716, 236);
-        card(round.scene, panel, colour::white, Rgba::hex(0xB3E5FC));
-        round.scene.add(group(r.count, panel.adjusted(20, 10, -20, -10), 6, 100, r.paint));
-        round.choices = numberCards(r.offered, r.count, 400);
-        g.rounds.push_back(std::move(round));
+        card(q.scene, panel, colour::white, Rgba::hex(0xB3E5FC));
+        q.scene.add(group(count, panel.adjusted(20, 10, -20, -10), count > 6 ? 5 : 6, count > 6 ? 88 : 100,
+                          painterAt(std::size_t(count))));
+        q.choices = numberCards({count, count + 1, count > 1 ? count - 1 : count + 2}, count, 400);
+        g.pool.push_back(std::move(q));
     }
     return g;
 }
 
 Game biggerGame()
 {
-    Game g{u"游戏五"_s, Rgba::hex(0xFFE3DC), {}};
-    const std::pair<int, int> rounds[] = {{3, 5}, {8, 6}, {4, 7}};
-    for (const auto &[a, b] : rounds) {
-        Round round{u"哪个数大？点大的！"_s, {}, {}};
-        const QRectF rects[] = {QRectF(166, 146, 300, 436), QRectF(550, 146, 300, 436)};
-        const int values[] = {a, b};
-        const Rgba tints[] = {colour::blue, colour::pink};
+    Game g{u"游戏五"_s, u"哪个数大？点大的！"_s, Rgba::hex(0xFFE3DC), {}};
+    const std::pair<int, int> pool[] = {{5, 3}, {8, 6}, {7, 4}, {9, 2}, {6, 1}, {10, 5}, {7, 3}, {4, 1}, {9, 8}, {10, 6}};
+    const QRectF rects[] = {QRectF(166, 146, 300, 436), QRectF(550, 146, 300, 436)};
+    const Rgba tints[] = {colour::blue, colour::pink};
+    for (const auto &[bigger, smaller] : pool) {
+        Question q;
+        const int values[] = {bigger, smaller};
         for (int i = 0; i < 2; ++i) {
             Shape content = bigNumber(values[i], rects[i].center() - QPointF(0, 80), 170, tints[i]);
             for (const QPointF p : arrange(values[i], QRectF(rects[i].left() + 30, rects[i].top() + 290, 240, 120), 5, 40))
                 content.fill(circle(p, 16), tints[i]);
-            round.choices.push_back({rects[i], content, values[i] > values[1 - i]});
+            q.choices.push_back({rects[i], content, i == 0});
         }
-        g.rounds.push_back(std::move(round));
+        g.pool.push_back(std::move(q));
     }
     return g;
 }
 
 Game sameColourGame()
 {
-    Game g{u"游戏六"_s, Rgba::hex(0xE0F4F1), {}};
-    const Rgba palette[] = {colour::red, colour::blue, colour::green, colour::yellow};
-    const struct { int target; int order[4]; } rounds[] = {{0, {1, 3, 0, 2}}, {1, {1, 0, 2, 3}}, {2, {3, 2, 1, 0}}};
-    for (const auto &r : rounds) {
-        Round round{u"哪个球和气球颜色一样？"_s, {}, {}};
+    Game g{u"游戏六"_s, u"哪个球和气球颜色一样？"_s, Rgba::hex(0xE0F4F1), {}};
+    const Rgba palette[] = {colour::red, colour::blue, colour::green, colour::yellow, colour::purple, colour::orange};
+    for (int i = 0; i < 12; ++i) {
+        const std::vector<int> colours = targetAndThreeOthers(i);
+        Question q;
         const QRectF target(418, 134, 180, 200);
-        card(round.scene, target, Rgba::hex(0xFFFDE7), colour::gold);
-        balloon(round.scene, target.center(), 170, palette[r.target]);
+        card(q.scene, target, Rgba::hex(0xFFFDE7), colour::gold);
+        balloon(q.scene, target.center(), 170, palette[colours[0]]);
         const auto rects = row(4, 390, 180, 180, 44);
-        for (int i = 0; i < 4; ++i) {
+        for (std::size_t c = 0; c < rects.size(); ++c) {
             Shape content;
-            ball(content, rects[std::size_t(i)].center(), 130, palette[r.order[i]]);
-            round.choices.push_back({rects[std::size_t(i)], content, r.order[i] == r.target});
+            ball(content, rects[c].center(), 130, palette[colours[c]]);
+            q.choices.push_back({rects[c], content, false});
         }
-        g.rounds.push_back(std::move(round));
+        q.choices = firstIsRight(std::move(q.choices));
+        g.pool.push_back(std::move(q));
     }
     return g;
 }
 
 Game oddOneGame()
 {
-    Game g{u"游戏七"_s, Rgba::hex(0xFCE4EC), {}};
+    Game g{u"游戏七"_s, u"哪个不一样？"_s, Rgba::hex(0xFCE4EC), {}};
     const auto rects = row(4, 230, 190, 220, 40);
-    struct OddRound
-    {
-        int odd;
-        std::function<void(Shape &, QPointF, bool)> paint;
+    using Thing = std::function<void(Shape &, QPointF)>;
+    const Thing things[] = {
+        [](Shape &s, QPointF p) { ball(s, p, 140, colour::red); },
+        [](Shape &s, QPointF p) { ball(s, p, 140, colour::blue); },
+        [](Shape &s, QPointF p) { figure(s, u"star"_s, p, 130, colour::orange); },
+        [](Shape &s, QPointF p) { figure(s, u"heart"_s, p, 130, colour::orange); },
+        [](Shape &s, QPointF p) { ladybug(s, p, 140); },
+        [](Shape &s, QPointF p) { fish(s, p, 150); },
+        [](Shape &s, QPointF p) { apple(s, p, 140); },
+        [](Shape &s, QPointF p) { flower(s, p, 150, colour::pink); },
     };
-    const OddRound rounds[] = {
-        {2, [](Shape &s, QPointF p, bool odd) { ball(s, p, 140, odd ? colour::blue : colour::red); }},
-        {0, [](Shape &s, QPointF p, bool odd) { figure(s, odd ? u"heart"_s : u"star"_s, p, 130, colour::orange); }},
-        {3, [](Shape &s, QPointF p, bool odd) { odd ? fish(s, p, 150) : ladybug(s, p, 140); }}};
-    for (const auto &r : rounds) {
-        Round round{u"哪个不一样？"_s, {}, {}};
-        for (int i = 0; i < 4; ++i) {
+    const std::pair<int, int> pool[] = {{0, 1}, {2, 3}, {4, 5}, {6, 0}, {1, 5}, {3, 2}, {7, 6}, {5, 4}, {6, 7}, {2, 1}};
+    for (const auto &[same, odd] : pool) {
+        Question q;
+        for (std::size_t c = 0; c < rects.size(); ++c) {
             Shape content;
-            r.paint(content, rects[std::size_t(i)].center(), i == r.odd);
-            round.choices.push_back({rects[std::size_t(i)], content, i == r.odd});
+            things[c == 0 ? odd : same](content, rects[c].center());
+            q.choices.push_back({rects[c], content, false});
         }
-        g.rounds.push_back(std::move(round));
+        q.choices = firstIsRight(std::move(q.choices));
+        g.pool.push_back(std::move(q));
     }
     return g;
 }
 
 Game missingNumberGame()
 {
-    Game g{u"游戏八"_s, Rgba::hex(0xFFF3E0), {}};
-    const struct { std::vector<int> train; int missing; std::vector<int> offered; } rounds[] = {
-        {{1, 2, 3, 4}, 2, {5, 3, 1}}, {{5, 6, 7, 8}, 1, {6, 9, 4}}, {{6, 7, 8, 9}, 2, {2, 7, 8}}};
-    for (const auto &r : rounds) {
-        Round round{u"少了几？点一点！"_s, {}, {}};
-        round.scene = numberTrain(r.train, r.missing, 250);
-        round.choices = numberCards(r.offered, r.train[std::size_t(r.missing)], 386);
-        g.rounds.push_back(std::move(round));
+    Game g{u"游戏八"_s, u"少了几？点一点！"_s, Rgba::hex(0xFFF3E0), {}};
+    const std::pair<int, int> pool[] = {{1, 2}, {5, 1}, {6, 2}, {2, 3}, {3, 0}, {4, 1}, {0, 2}, {6, 3}, {2, 1}, {5, 0}};
+    for (const auto &[first, missing] : pool) {
+        Question q;
+        const std::vector<int> train{first, first + 1, first + 2, first + 3};
+        const int answer = train[std::size_t(missing)];
+        q.scene = numberTrain(train, missing, 250);
+        q.choices = numberCards({answer, answer + 2 <= 10 ? answer + 2 : answer - 3, answer >= 1 ? answer - 1 : answer + 3},
+                                answer, 386);
+        g.pool.push_back(std::move(q));
     }
     return g;
 }
 
 Game longestGame()
 {
-    Game g{u"游戏九"_s, Rgba::hex(0xE8EAF6), {}};
+    Game g{u"游戏九"_s, u"哪支铅笔最长？"_s, Rgba::hex(0xE8EAF6), {}};
     const Rgba tints[] = {colour::red, colour::green, colour::blue};
-    const std::vector<double> rounds[] = {{300, 540, 420}, {560, 330, 440}, {380, 260, 580}};
-    for (const auto &lengths : rounds) {
-        Round round{u"哪支铅笔最长？"_s, {}, {}};
-        const double longest = *std::max_element(lengths.begin(), lengths.end());
-        for (std::size_t i = 0; i < lengths.size(); ++i) {
-            const QRectF rect(188, 140 + i * 150, 640, 124);
+    const std::vector<double> pool[] = {{540, 300, 420}, {560, 330, 440}, {580, 380, 260}, {520, 450, 300}, {470, 250, 360},
+                                        {600, 420, 500}, {560, 340, 280}, {480, 380, 300}, {600, 440, 520}, {500, 300, 400}};
+    for (std::size_t i = 0; i < std::size(pool); ++i) {
+        Question q;
+        for (std::size_t c = 0; c < pool[i].size(); ++c) {
+            const QRectF rect(188, 140 + double(c) * 150, 640, 124);
             Shape content;
-            pencilLying(content, QPointF(rect.left() + 30, rect.center().y()), lengths[i], 46, tints[i]);
-            round.choices.push_back({rect, content, lengths[i] == longest});
+            pencilLying(content, QPointF(rect.left() + 30, rect.center().y()), pool[i][c], 46, tints[(c + i) % 3]);
+            q.choices.push_back({rect, content, c == 0});
         }
-        g.rounds.push_back(std::move(round));
+        g.pool.push_back(std::move(q));
     }
     return g;
 }
 
 Game smallestGame()
 {
-    Game g{u"游戏十"_s, Rgba::hex(0xF1F8E9), {}};
+    Game g{u"游戏十"_s, u"点一点，哪个最小？"_s, Rgba::hex(0xF1F8E9), {}};
     const auto rects = row(4, 220, 190, 240, 40);
-    const struct { std::vector<double> sizes; Painter paint; } rounds[] = {
-        {{150, 110, 62, 130}, [](Shape &s, QPointF p, double size) { ball(s, p, size, colour::purple); }},
-        {{60, 150, 100, 125}, starPainter()},
-        {{120, 150, 95, 58}, applePainter()}};
-    for (const auto &r : rounds) {
-        Round round{u"点一点，哪个最小？"_s, {}, {}};
-        const double smallest = *std::min_element(r.sizes.begin(), r.sizes.end());
-        for (std::size_t i = 0; i < rects.size(); ++i) {
+    const Painter painters[] = {ballPainter(colour::purple), starPainter(), applePainter(), ballPainter(colour::orange),
+                                ladybugPainter()};
+    const std::vector<double> pool[] = {{62, 150, 110, 130}, {60, 150, 100, 125}, {58, 120, 150, 95}, {70, 140, 110, 160},
+                                        {64, 100, 150, 128}, {56, 132, 96, 150}, {66, 150, 120, 104}, {60, 110, 140, 156},
+                                        {72, 160, 118, 138}, {58, 96, 128, 150}};
+    for (std::size_t i = 0; i < std::size(pool); ++i) {
+        Question q;
+        for (std::size_t c = 0; c < rects.size(); ++c) {
             Shape content;
-            r.paint(content, rects[i].center(), r.sizes[i]);
-            round.choices.push_back({rects[i], content, r.sizes[i] == smallest});
+            painters[i % std::size(painters)](content, rects[c].center(), pool[i][c]);
+            q.choices.push_back({rects[c], content, c == 0});
         }
-        g.rounds.push_back(std::move(round));
+        g.pool.push_back(std::move(q));
     }
     return g;
 }
@@ -395,10 +444,10 @@ Shape footer(const QString &name, int rounds, int done)
 Shape tryAgainBubble()
 {
     Shape s;
-    const QRectF box(236, 14, 544, 118);
+    const QRectF box(48, 14, 920, 118);
     s.fill(roundedRect(box.translated(3, 6), 40), Rgba{0, 40, 50, 45});
     s.fillAndStroke(roundedRect(box, 40), Rgba::hex(0xE3F2FD), 5, Rgba::hex(0x64B5F6));
-    encouragingFace(s, QPointF(box.left() + 74, box.center().y()), 44);
+    encouragingFace(s, QPointF(box.center().x() - 150, box.center().y()), 44);
     stickerText(s, u"再试试！"_s, 60, QPointF(box.center().x() + 44, box.center().y()), colour::blue, colour::white, 8);
     return s;
 }
@@ -489,68 +538,162 @@ std::uint16_t celebration(swf::Movie &movie)
     return movie.defineSprite(sprite);
 }
 
-void writeGame(const Game &game, const QString &path)
+// A clip that only plays sounds (and stops others) when it appears.
+std::uint16_t voiceClip(swf::Movie &movie, const std::vector<swf::SoundStart> &sounds)
 {
+    swf::Sprite clip;
+    clip.frame({}, swf::Actions().stop(), sounds);
+    return movie.defineSprite(clip);
+}
+
+// "再试试！" popping up over the banner, spoken: waits on an empty first frame until a wrong
+// card plays it, and goes back there.
+std::uint16_t tryAgainClip(swf::Movie &movie, std::uint16_t prompt)
+{
+    const auto bubble = movie.defineShape(tryAgainBubble());
+    const auto voiceId = movie.defineSound(voice(u"tryagain"_s));
+    const QPointF centre(508, 73);
+    swf::Sprite clip;
+    clip.frame({}, swf::Actions().stop());
+    for (int f = 0; f < kWrongFrames; ++f) {
+        const double pop = std::min(1.0, 0.6 + 0.14 * f);
+        swf::Scene scene{{1, {bubble, rotatedAbout(centre, 2.0 * std::sin(f * 1.1), pop), {}}}};
+        std::vector<swf::SoundStart> sounds;
+        if (f == 0)
+            sounds = {{prompt, true}, {voiceId}};
+        clip.frame(scene, f + 1 == kWrongFrames ? swf::Actions().gotoFrame(0) : swf::Actions(), sounds);
+    }
+    return movie.defineSprite(clip);
+}
+
+QString frameVariable(int round)
+{
+    return u"f"_s + QString::number(round);
+}
+
+// The first frame's program: three different questions of n, the right card of each at one
+// of k places, kept as the frames to show in f0, f1 and f2 (the question frames of round r
+// start at firstFrame(r)); then to f0.
+swf::Actions drawRounds(int n, int k, const std::function<int(int)> &firstFrame)
+{
+    const auto var = [](const QString &name) { return swf::Actions().variable(name); };
+    swf::Actions a;
+    a.setVariableTo(u"q0"_s, swf::Actions().push(n).random());
+    a.setVariableTo(u"q1"_s, var(u"q0"_s).push(1).add().push(n - 1).random().add().push(n).modulo());
+    // The third: the t-th of the questions that are neither of the first two.
+    a.setVariableTo(u"lo"_s, var(u"q0"_s));
+    a.setVariableTo(u"hi"_s, var(u"q1"_s));
+    a.variable(u"q1"_s).variable(u"q0"_s).less().logicalNot().ifTrue(u"ordered"_s);
+    a.setVariableTo(u"lo"_s, var(u"q1"_s));
+    a.setVariableTo(u"hi"_s, var(u"q0"_s));
+    a.label(u"ordered"_s);
+    a.setVariableTo(u"q2"_s, swf::Actions().push(n - 2).random());
+    a.variable(u"q2"_s).variable(u"lo"_s).less().ifTrue(u"belowLow"_s);
+    a.setVariableTo(u"q2"_s, var(u"q2"_s).push(1).add());
+    a.label(u"belowLow"_s);
+    a.variable(u"q2"_s).variable(u"hi"_s).less().ifTrue(u"belowHigh"_s);
+    a.setVariableTo(u"q2"_s, var(u"q2"_s).push(1).add());
+    a.label(u"belowHigh"_s);
+    for (int r = 0; r < kRounds; ++r) {
+        // Frames count from one in a movie's own scripts.
+        a.setVariableTo(frameVariable(r), swf::Actions()
+                                              .push(firstFrame(r) + 1)
+                                              .variable(u"q"_s + QString::number(r))
+                                              .push(k)
+                                              .multiply()
+                                              .add()
+                                              .push(k)
+                                              .random()
+                                              .add());
+    }
+    return a.variable(frameVariable(0)).gotoPoppedFrame();
+}
+
+void writeGame(const Game &game, int number, const QString &path)
+{
+    const int n = int(game.pool.size());
+    const int k = int(game.pool.front().choices.size());
+    const std::string name = game.name.toStdString();
+    if (n < kSmallestPool)
+        throw swf::WriteError(name + ": a game needs a pool of ten questions or more");
+    for (const Question &q : game.pool) {
+        if (int(q.choices.size()) != k)
+            throw swf::WriteError(name + ": every question needs the same number of cards");
+        if (std::count_if(q.choices.begin(), q.choices.end(), [](const Choice &c) { return c.right; }) != 1)
+            throw swf::WriteError(name + ": every question needs exactly one right card");
+        for (const Choice &c : q.choices)
+            if (c.rect.size() != q.choices.front().rect.size())
+                throw swf::WriteError(name + ": the cards of a question differ in size");
+    }
+    const auto askFrame = [n, k](int round, int question, int place) { return 1 + round * (n * k + 1) + question * k + place; };
+    const auto rightFrame = [n, k](int round) { return 1 + round * (n * k + 1) + n * k; };
+
     swf::Movie movie(kStage, kFrameRate, game.background);
-    enum Depth : std::uint16_t { Backdrop = 1, Footer, Banner, Scene, Party, Choices = 10, Next = 30, Bubble = 40 };
-    const int rounds = int(game.rounds.size());
-    const auto question = [](int r) { return r * kFramesPerRound; };
+    enum Depth : std::uint16_t { Backdrop = 1, Footer, Banner, Scene, Party, Choices = 10, Next = 30, Bubble = 40, Voice = 50 };
 
     const auto backdropId = movie.defineShape(backdrop(game.background));
     std::vector<std::uint16_t> footers;
-    for (int done = 0; done <= rounds; ++done)
-        footers.push_back(movie.defineShape(footer(game.name, rounds, done)));
-    const auto bubble = movie.defineShape(tryAgainBubble());
+    for (int done = 0; done <= kRounds; ++done)
+        footers.push_back(movie.defineShape(footer(game.name, kRounds, done)));
     const auto party = celebration(movie);
     const auto goodId = movie.defineShape(praise(u"真棒！答对了！"_s, 68));
     const auto allGoodId = movie.defineShape(praise(u"太棒了！全都答对了！"_s, 64));
+    const auto bannerId = movie.defineShape(banner(game.prompt));
+    const auto promptSound = movie.defineSound(voice(u"prompt"_s + QString::number(number)));
+    const auto promptVoice = voiceClip(movie, {{promptSound}});
+    const auto praiseVoice = voiceClip(movie, {{promptSound, true}, {movie.defineSound(voice(u"praise"_s))}});
+    const auto allRightVoice = voiceClip(movie, {{promptSound, true}, {movie.defineSound(voice(u"allright"_s))}});
+    const auto tryAgain = tryAgainClip(movie, promptSound);
+    swf::Actions wrongClick;
+    wrongClick.setTarget(u"bubble"_s).gotoFrame(1).play().setTarget(QString());
 
-    for (int r = 0; r < rounds; ++r) {
-        const Round &round = game.rounds[std::size_t(r)];
-        const bool last = r + 1 == rounds;
-        const auto bannerId = movie.defineShape(banner(round.prompt));
-        const auto sceneId = round.scene.isEmpty() ? std::uint16_t(0) : movie.defineShape(round.scene);
-        std::vector<std::uint16_t> buttons;
-        for (const Choice &choice : round.choices) {
-            swf::Actions click;
-            if (choice.right)
-                click.gotoFrame(question(r) + 1);
-            else
-                click.gotoAndPlay(question(r) + 2);
-            buttons.push_back(choiceButton(movie, choice, click));
+    // 0: the drawing of the rounds.
+    swf::Scene drawing;
+    drawing[Backdrop] = {backdropId, {}, {}};
+    drawing[Footer] = {footers[0], {}, {}};
+    movie.showFrame(drawing, drawRounds(n, k, [&](int r) { return askFrame(r, 0, 0); }));
+
+    // Round by round: its question frames, then its praise with the way on.
+    for (int r = 0; r < kRounds; ++r) {
+        for (int qi = 0; qi < n; ++qi) {
+            const Question &q = game.pool[std::size_t(qi)];
+            const auto sceneId = q.scene.isEmpty() ? std::uint16_t(0) : movie.defineShape(q.scene);
+            const auto right = std::find_if(q.choices.begin(), q.choices.end(), [](const Choice &c) { return c.right; });
+            const int rightIndex = int(right - q.choices.begin());
+            std::vector<std::uint16_t> buttons;
+            for (const Choice &choice : q.choices)
+                buttons.push_back(choiceButton(movie, choice, choice.right ? swf::Actions().gotoFrame(rightFrame(r)) : wrongClick));
+            for (int place = 0; place < k; ++place) {
+                swf::Scene ask;
+                ask[Backdrop] = {backdropId, {}, {}};
+                ask[Footer] = {footers[std::size_t(r)], {}, {}};
+                ask[Banner] = {bannerId, {}, {}};
+                if (sceneId != 0)
+                    ask[Scene] = {sceneId, {}, {}};
+                for (int c = 0; c < k; ++c) {
+                    // Card c goes to the place that puts the right card at `place`.
+                    const int at = (c - rightIndex + place + k) % k;
+                    const QPointF shift = q.choices[std::size_t(at)].rect.topLeft() - q.choices[std::size_t(c)].rect.topLeft();
+                    ask[std::uint16_t(Choices + c)] = {buttons[std::size_t(c)], QTransform::fromTranslate(shift.x(), shift.y()), {}};
+                }
+                ask[Bubble] = {tryAgain, {}, {}, u"bubble"_s};
+                ask[Voice] = {promptVoice, {}, {}};
+                movie.showFrame(ask, swf::Actions().stop());
+            }
         }
-        const auto next = last ? pillButton(movie, u"再玩一次"_s, colour::orange, swf::Actions().gotoFrame(question(0)))
-                               : pillButton(movie, u"下一题"_s, colour::green, swf::Actions().gotoFrame(question(r + 1)));
 
-        swf::Scene ask;
-        ask[Backdrop] = {backdropId, {}, {}};
-        ask[Footer] = {footers[std::size_t(r)], {}, {}};
-        ask[Banner] = {bannerId, {}, {}};
-        if (sceneId != 0)
-            ask[Scene] = {sceneId, {}, {}};
-        for (std::size_t i = 0; i < buttons.size(); ++i)
-            ask[std::uint16_t(Choices + i)] = {buttons[i], {}, {}};
-        movie.showFrame(ask, swf::Actions().stop());
-
+        const bool last = r + 1 == kRounds;
+        const auto next = last ? pillButton(movie, u"再玩一次"_s, colour::orange, swf::Actions().gotoFrame(0))
+                               : pillButton(movie, u"下一题"_s, colour::green,
+                                            swf::Actions().variable(frameVariable(r + 1)).gotoPoppedFrame());
         swf::Scene right;
         right[Backdrop] = {backdropId, {}, {}};
         right[Footer] = {footers[std::size_t(r + 1)], {}, {}};
         right[Banner] = {last ? allGoodId : goodId, {}, {}};
         right[Party] = {party, {}, {}};
         right[Next] = {next, {}, {}};
+        right[Voice] = {last ? allRightVoice : praiseVoice, {}, {}};
         movie.showFrame(right, swf::Actions().stop());
-
-        const QPointF bubbleCentre(508, 73);
-        for (int f = 0; f < kWrongFrames; ++f) {
-            swf::Scene wrong = ask;
-            wrong.erase(Banner);
-            const double pop = std::min(1.0, 0.6 + 0.14 * f);
-            wrong[Bubble] = {bubble, rotatedAbout(bubbleCentre, 3.0 * std::sin(f * 1.1), pop), {}};
-            swf::Actions actions;
-            if (f + 1 == kWrongFrames)
-                actions.gotoFrame(question(r));
-            movie.showFrame(wrong, actions);
-        }
     }
     movie.save(path);
 }
@@ -564,7 +707,7 @@ void writeGameMovie(int number, const QString &path)
                                                   longestGame,    smallestGame};
     if (number < 1 || number > int(std::size(games)))
         throw swf::WriteError("there are games 1 to 10 only");
-    writeGame(games[number - 1](), path);
+    writeGame(games[number - 1](), number, path);
 }
 
 } // namespace abacolo::movies

@@ -1,16 +1,19 @@
 // The digit-writing lessons: a digit is written stroke by stroke on a writing grid, a pencil
 // leading the growing stroke so a child can follow it, then the finished digit rests beside
-// its rhyme picture ("0 像鸡蛋", "1 像铅笔", "2 像小鸭") and the lesson starts over.
+// its rhyme picture ("0 像鸡蛋", "3 像耳朵", "7 像镰刀" …) while a voice says the rhyme, and
+// the lesson starts over.
 
 #include "tools/swf/movie.h"
 #include "tools/swf/movies/drawkit.h"
 #include "tools/swf/movies/movies.h"
+#include "tools/swf/movies/voices.h"
 
 #include <QPolygonF>
 #include <QTransform>
 #include <QtMath>
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -30,17 +33,35 @@ const Rgba kInk = Rgba::hex(0xE53935);
 const Rgba kGhost = Rgba::hex(0xE9E1D0);
 const Rgba kGridLine = Rgba::hex(0x4CAF50);
 
+// One stroke of a digit: its centre line in grid units (0..1), in writing order, and a
+// length fraction where the pencil stops a moment (a corner).
+struct Stroke
+{
+    QPainterPath line;
+    double pauseAt = -1;
+};
+
 struct Lesson
 {
-    QPainterPath stroke; // the digit's centre line, in grid units (0..1), in writing order
-    double pauseAt = -1; // a length fraction where the pencil stops a moment (a corner)
+    std::vector<Stroke> strokes;
     QString rhyme;
 };
+
+// A stroke along `path` where the pencil stops a moment, going on along what `more` adds.
+Stroke cornered(QPainterPath path, const std::function<void(QPainterPath &)> &more)
+{
+    Stroke s;
+    const double corner = path.length();
+    more(path);
+    s.pauseAt = corner / path.length();
+    s.line = path;
+    return s;
+}
 
 Lesson lessonFor(int digit)
 {
     Lesson l;
-    QPainterPath &p = l.stroke;
+    QPainterPath p;
     switch (digit) {
     case 0: {
         // Starts at the top and goes round to the left, back up to the top.
@@ -50,6 +71,7 @@ Lesson lessonFor(int digit)
             const QPointF pt = c + QPointF(0.25 * std::cos(a), 0.36 * std::sin(a));
             i == 0 ? p.moveTo(pt) : p.lineTo(pt);
         }
+        l.strokes = {{p}};
         l.rhyme = u"0 像鸡蛋做蛋糕"_s;
         break;
     }
@@ -57,6 +79,7 @@ Lesson lessonFor(int digit)
         // One stroke from the upper right down to the lower left, leaning a little.
         p.moveTo(0.56, 0.14);
         p.lineTo(0.46, 0.86);
+        l.strokes = {{p}};
         l.rhyme = u"1 像铅笔细又长"_s;
         break;
     case 2:
@@ -64,13 +87,79 @@ Lesson lessonFor(int digit)
         p.moveTo(0.27, 0.33);
         p.cubicTo(0.29, 0.10, 0.72, 0.08, 0.71, 0.33);
         p.cubicTo(0.70, 0.50, 0.45, 0.66, 0.26, 0.86);
-        l.pauseAt = p.length();
-        p.lineTo(0.76, 0.86);
-        l.pauseAt /= p.length();
+        l.strokes = {cornered(p, [](QPainterPath &q) { q.lineTo(0.76, 0.86); })};
         l.rhyme = u"2 像小鸭水上漂"_s;
         break;
+    case 3:
+        // Two bellies to the right, a short stop in the middle.
+        p.moveTo(0.30, 0.26);
+        p.cubicTo(0.38, 0.08, 0.72, 0.10, 0.69, 0.30);
+        p.cubicTo(0.67, 0.44, 0.55, 0.48, 0.44, 0.48);
+        l.strokes = {cornered(p, [](QPainterPath &q) {
+            q.cubicTo(0.62, 0.49, 0.74, 0.58, 0.72, 0.70);
+            q.cubicTo(0.70, 0.90, 0.36, 0.92, 0.27, 0.76);
+        })};
+        l.rhyme = u"3 像耳朵听声音"_s;
+        break;
+    case 4:
+        // Down to the left and along to the right; then the long stroke down.
+        p.moveTo(0.52, 0.14);
+        p.lineTo(0.24, 0.64);
+        l.strokes.push_back(cornered(p, [](QPainterPath &q) { q.lineTo(0.80, 0.64); }));
+        p = QPainterPath(QPointF(0.63, 0.32));
+        p.lineTo(0.63, 0.86);
+        l.strokes.push_back({p});
+        l.rhyme = u"4 像红旗迎风飘"_s;
+        break;
+    case 5:
+        // Down, then the big belly; then the hat on top.
+        p.moveTo(0.34, 0.16);
+        p.lineTo(0.31, 0.46);
+        l.strokes.push_back(cornered(p, [](QPainterPath &q) {
+            q.cubicTo(0.50, 0.36, 0.75, 0.44, 0.72, 0.65);
+            q.cubicTo(0.70, 0.88, 0.38, 0.92, 0.27, 0.78);
+        }));
+        p = QPainterPath(QPointF(0.34, 0.16));
+        p.lineTo(0.72, 0.16);
+        l.strokes.push_back({p});
+        l.rhyme = u"5 像秤钩来买菜"_s;
+        break;
+    case 6:
+        // Down from the upper right in a curve, round the bottom and closed on the left.
+        p.moveTo(0.66, 0.16);
+        p.cubicTo(0.44, 0.22, 0.26, 0.44, 0.28, 0.66);
+        p.cubicTo(0.30, 0.90, 0.70, 0.90, 0.70, 0.66);
+        p.cubicTo(0.70, 0.44, 0.40, 0.44, 0.29, 0.62);
+        l.strokes = {{p}};
+        l.rhyme = u"6 像哨子嘀嘀嘀"_s;
+        break;
+    case 7:
+        // Across the top, then down and a little to the left.
+        p.moveTo(0.26, 0.18);
+        p.lineTo(0.74, 0.18);
+        l.strokes = {cornered(p, [](QPainterPath &q) { q.quadTo(0.56, 0.46, 0.45, 0.86); })};
+        l.rhyme = u"7 像镰刀割青草"_s;
+        break;
+    case 8:
+        // From the upper right round the top to the left, across, round the bottom and back up.
+        p.moveTo(0.65, 0.27);
+        p.cubicTo(0.62, 0.10, 0.34, 0.10, 0.34, 0.28);
+        p.cubicTo(0.34, 0.45, 0.69, 0.50, 0.69, 0.69);
+        p.cubicTo(0.69, 0.91, 0.31, 0.91, 0.31, 0.69);
+        p.cubicTo(0.31, 0.50, 0.66, 0.45, 0.66, 0.29);
+        l.strokes = {{p}};
+        l.rhyme = u"8 像葫芦摇呀摇"_s;
+        break;
+    case 9:
+        // The round head from its right side, closed, then the long stroke down.
+        p.moveTo(0.68, 0.30);
+        p.cubicTo(0.66, 0.10, 0.32, 0.10, 0.32, 0.31);
+        p.cubicTo(0.32, 0.52, 0.66, 0.52, 0.68, 0.31);
+        l.strokes = {cornered(p, [](QPainterPath &q) { q.cubicTo(0.69, 0.56, 0.63, 0.76, 0.56, 0.86); })};
+        l.rhyme = u"9 像勺子能吃饭"_s;
+        break;
     default:
-        throw swf::WriteError("there is a lesson for the digits 0, 1 and 2 only");
+        throw swf::WriteError("there is a lesson for the digits 0 to 9 only");
     }
     return l;
 }
@@ -169,9 +258,8 @@ Shape pen()
     return s;
 }
 
-Shape arrowsAlong(const Walk &walk)
+void addArrowsAlong(Shape &s, const Walk &walk)
 {
-    Shape s;
     QPainterPath chevrons;
     for (const double f : {0.2, 0.45, 0.7, 0.92}) {
         const double at = walk.length() * f;
@@ -183,7 +271,6 @@ Shape arrowsAlong(const Walk &walk)
         chevrons.lineTo(t.map(QPointF(-7, 10)));
     }
     s.stroke(chevrons, 6, Rgba::hex(0xA89C84));
-    return s;
 }
 
 QTransform at(QPointF p)
@@ -203,38 +290,60 @@ double easeInOut(double t)
 
 } // namespace
 
+// The picture of a digit's rhyme, centred on a point.
+void rhymePicture(Shape &s, int digit, QPointF at)
+{
+    switch (digit) {
+    case 0: egg(s, at, 180); break;
+    case 1: pencilStanding(s, at, 200); break;
+    case 2: duckling(s, at, 220); break;
+    case 3: ear(s, at, 190); break;
+    case 4: flag(s, at, 200); break;
+    case 5: scaleHook(s, at, 200); break;
+    case 6: whistle(s, at, 190); break;
+    case 7: sickle(s, at, 200); break;
+    case 8: gourd(s, at, 200); break;
+    default: spoon(s, at, 200); break;
+    }
+}
+
 void writeLessonMovie(int digit, const QString &path)
 {
     const Lesson lesson = lessonFor(digit);
     const QTransform toGrid = QTransform::fromTranslate(kGrid.left(), kGrid.top()).scale(kGrid.width(), kGrid.height());
-    const QPainterPath stroke = toGrid.map(lesson.stroke);
-    QPolygonF line;
-    for (const QPolygonF &part : stroke.toSubpathPolygons())
-        line += part;
-    const Walk walk(line);
-    const QPointF start = walk.pointAt(0);
+    std::vector<Walk> walks;
+    QPainterPath wholeDigit;
+    for (const Stroke &stroke : lesson.strokes) {
+        const QPainterPath line = toGrid.map(stroke.line);
+        wholeDigit.addPath(line);
+        QPolygonF points;
+        for (const QPolygonF &part : line.toSubpathPolygons())
+            points += part;
+        walks.emplace_back(points);
+    }
 
     swf::Movie movie(kStage, kFrameRate, colour::teal);
-    enum Depth : std::uint16_t { Background = 1, Grid, Ghost, Arrows, Start, Side, FirstInk = 100, Sparkle = 480, Pen = 500 };
+    enum Depth : std::uint16_t { Background = 1, Grid, Ghost, Arrows, Start, Side = 20, FirstInk = 100, Sparkle = 480, Pen = 500 };
 
     const auto background = movie.defineShape(stageBackground());
     const auto grid = movie.defineShape(writingGrid());
-    const auto ghost = movie.defineShape(Shape().stroke(stroke, 54, kGhost));
-    const auto arrows = movie.defineShape(arrowsAlong(walk));
-    Shape startDot;
-    startDot.fillAndStroke(circle(start, 16), colour::green, 4, colour::white);
-    const auto startMark = movie.defineShape(startDot);
+    const auto ghost = movie.defineShape(Shape().stroke(wholeDigit, 54, kGhost));
+    Shape arrowShape;
+    for (const Walk &walk : walks)
+        addArrowsAlong(arrowShape, walk);
+    const auto arrows = movie.defineShape(arrowShape);
+    // A green dot where each stroke starts; the first one pulses while the pencil comes.
+    std::vector<std::uint16_t> startMarks;
+    for (const Walk &walk : walks) {
+        Shape dot;
+        dot.fillAndStroke(circle(walk.pointAt(0), 16), colour::green, 4, colour::white);
+        startMarks.push_back(movie.defineShape(dot));
+    }
 
     Shape side;
     const double sideX = 784;
     stickerText(side, QString::number(digit) + u" 的写法"_s, 58, QPointF(sideX, 104), colour::teal, colour::white, 8);
-    const QPointF pictureAt(sideX, 266);
-    if (digit == 0)
-        egg(side, pictureAt, 180);
-    else if (digit == 1)
-        pencilStanding(side, pictureAt, 200);
-    else
-        duckling(side, pictureAt, 220);
+    rhymePicture(side, digit, QPointF(sideX, 266));
     text(side, lesson.rhyme, 40, QPointF(sideX, 424), colour::darkTeal);
     text(side, u"跟着铅笔写一写"_s, 28, QPointF(sideX, 500), Rgba::hex(0x8A7A5C));
     const auto sideCharacter = movie.defineShape(side);
@@ -244,16 +353,20 @@ void writeLessonMovie(int digit, const QString &path)
     const auto sparkleCharacter = movie.defineShape(sparkle);
     const QPointF sparkleCentre(kGrid.right() - 40, kGrid.top() + 44);
     const auto penCharacter = movie.defineShape(pen());
+    const swf::Sound rhyme = voice(u"lesson"_s + QString::number(digit));
+    const auto rhymeVoice = movie.defineSound(rhyme);
 
     swf::Scene base;
     base[Background] = {background, {}, {}};
     base[Grid] = {grid, {}, {}};
     base[Ghost] = {ghost, {}, {}};
     base[Arrows] = {arrows, {}, {}};
-    base[Start] = {startMark, {}, {}};
+    for (std::size_t i = 0; i < startMarks.size(); ++i)
+        base[std::uint16_t(Start + i)] = {startMarks[i], {}, {}};
     base[Side] = {sideCharacter, {}, {}};
 
     // 1. The pencil comes to the starting point while the green dot there pulses.
+    const QPointF start = walks.front().pointAt(0);
     for (int f = 0; f < kIntroFrames; ++f) {
         swf::Scene scene = base;
         const double t = easeInOut(double(f) / (kIntroFrames - 1));
@@ -263,40 +376,56 @@ void writeLessonMovie(int digit, const QString &path)
         movie.showFrame(scene);
     }
 
-    // 2. The stroke grows behind the pencil, one piece a frame; it rests a moment at a corner.
+    // 2. Each stroke grows behind the pencil, one piece a frame; it rests a moment at a
+    // corner; between strokes the pencil is lifted over to the next start.
     swf::Scene scene = base;
     std::uint16_t depth = FirstInk;
-    double written = 0;
-    bool paused = lesson.pauseAt < 0;
-    while (written < walk.length()) {
-        double next = std::min(walk.length(), written + kPixelsPerFrame);
-        const double corner = lesson.pauseAt * walk.length();
-        if (!paused && next >= corner) {
-            next = corner;
-        }
-        if (next > written) {
-            const auto piece = movie.defineShape(Shape().stroke(walk.piece(written, next), 40, kInk));
-            scene[depth++] = {piece, {}, {}};
-        }
-        written = next;
-        scene[Pen] = {penCharacter, at(walk.pointAt(written)), {}};
-        movie.showFrame(scene);
-        if (!paused && written >= corner) {
-            paused = true;
-            for (int f = 0; f < 4; ++f)
+    for (std::size_t s = 0; s < walks.size(); ++s) {
+        const Walk &walk = walks[s];
+        if (s > 0) {
+            const QPointF from = walks[s - 1].pointAt(walks[s - 1].length());
+            const QPointF to = walk.pointAt(0);
+            for (int f = 1; f <= kLiftFrames; ++f) {
+                scene[Pen] = {penCharacter, at(from + (to - from) * easeInOut(double(f) / kLiftFrames)), {}};
                 movie.showFrame(scene);
+            }
+        }
+        const double corner = lesson.strokes[s].pauseAt * walk.length();
+        bool paused = lesson.strokes[s].pauseAt < 0;
+        double written = 0;
+        while (written < walk.length()) {
+            double next = std::min(walk.length(), written + kPixelsPerFrame);
+            if (!paused && next >= corner)
+                next = corner;
+            if (next > written) {
+                const auto piece = movie.defineShape(Shape().stroke(walk.piece(written, next), 40, kInk));
+                scene[depth++] = {piece, {}, {}};
+            }
+            written = next;
+            scene[Pen] = {penCharacter, at(walk.pointAt(written)), {}};
+            movie.showFrame(scene);
+            if (!paused && written >= corner) {
+                paused = true;
+                for (int f = 0; f < 4; ++f)
+                    movie.showFrame(scene);
+            }
         }
     }
 
-    // 3. The pencil goes back to its place and a star praises the finished digit.
-    const QPointF end = walk.pointAt(walk.length());
-    for (int f = 1; f <= kLiftFrames + kRestFrames; ++f) {
+    // 3. The pencil goes back to its place, a star praises the finished digit and the rhyme
+    // is said; the digit stays until the rhyme has ended.
+    const QPointF end = walks.back().pointAt(walks.back().length());
+    const int restFrames = std::max(kRestFrames, int(std::ceil(rhyme.seconds() * kFrameRate)) + 6);
+    for (int f = 1; f <= kLiftFrames + restFrames; ++f) {
         const double t = easeInOut(std::min(1.0, double(f) / kLiftFrames));
         scene[Pen] = {penCharacter, at(end + (kPenRest - end) * t), {}};
         const double grow = std::min(1.0, double(f) / 5);
         const double wobble = f > 5 ? 1.0 + 0.08 * std::sin(f * 0.9) : grow;
         scene[Sparkle] = {sparkleCharacter, scaledAbout(sparkleCentre, std::max(0.05, wobble)), {}};
-        movie.showFrame(scene);
+        std::vector<swf::SoundStart> sounds;
+        if (f == 1)
+            sounds.push_back({rhymeVoice});
+        movie.showFrame(scene, {}, {}, sounds);
     }
 
     // 4. The page is cleared as it was at the start, and the lesson begins again.
