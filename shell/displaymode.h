@@ -28,10 +28,6 @@ public:
 // The display mode switch of the main window. Where the windowing system lets a program
 // change the resolution (X11 with RandR) it switches the primary display; elsewhere (Wayland,
 // offscreen, no display) it leaves the screen as it is and reports the screen's size.
-//
-// Once it has switched the screen away from the size it found, an end by SIGINT, SIGTERM or
-// SIGHUP ends the event loop instead of killing the program, so the main window's normal end
-// runs and switches the screen back.
 class ScreenDisplay : public Display
 {
 public:
