@@ -13,6 +13,8 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QScreen>
+#include <QShowEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -63,16 +65,45 @@ TForm33::TForm33(Services &services)
 
 void TForm33::FormCreate()
 {
-    // Fit the window to the screen: the whole layout grows or shrinks with the screen's width.
+    fitToScreen();
+}
+
+void TForm33::fitToScreen()
+{
+    // The whole layout grows or shrinks with the screen's width, from the width it has now.
     const QSize screen = m_services.display.screenSize();
     const int w = screen.width() > 0 ? screen.width() : DesignWidth;
     const int h = screen.height() > 0 ? screen.height() : DesignHeight;
-    scaleLayout(suiForm1, w, DesignWidth);
+    if (QSize(w, h) == m_fittedTo)
+        return;
+    scaleLayout(suiForm1, w, m_fittedTo.width());
+    m_fittedTo = QSize(w, h);
     resize(w, h);
     // The bar lies along the bottom edge.
     Panel2->move(Panel2->x(), h - Panel2->height());
     Panel2Caption->setGeometry(Panel2->rect());
     layoutPlayerArea();
+}
+
+void TForm33::showEvent(QShowEvent *event)
+{
+    // The screen is switched after the window set is made, and may change while we run: fit
+    // to it as it is now, before the window is placed, and again whenever it changes.
+    if (!event->spontaneous()) {
+        fitToScreen();
+        if (QScreen *screen = this->screen())
+            connect(screen, &QScreen::geometryChanged, this, &TForm33::screenChanged,
+                    Qt::UniqueConnection);
+    }
+    Form::showEvent(event);
+}
+
+void TForm33::screenChanged()
+{
+    if (!isVisible())
+        return; // fitted when next shown
+    fitToScreen();
+    keepOnScreen(this);
 }
 
 void TForm33::resizeEvent(QResizeEvent *event)

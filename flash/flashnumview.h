@@ -39,12 +39,16 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void FormCreate();
+    void fitToScreen();
+    void screenChanged();
     void layoutPlayerArea();
 
     Services &m_services;
+    QSize m_fittedTo{1024, 768}; // the screen size the layout is scaled for
 };
 
 extern TForm33 *Form33;

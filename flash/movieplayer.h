@@ -22,7 +22,7 @@ struct MovieSettings
     QString quality = QStringLiteral("high");
     QString scale = QStringLiteral("showAll"); // whole movie visible, proportions kept
     bool contextMenu = false;
-    // A movie may read files below this folder only (the data directory).
+    // A movie may read files below this folder only (the movie folder of the data directory).
     QString root;
 };
 

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace abacolo {
 
 namespace {
@@ -29,7 +31,8 @@ ShockwaveFlash::~ShockwaveFlash()
 MovieSettings ShockwaveFlash::settings()
 {
     MovieSettings settings;
-    settings.root = DataDirectory();
+    // Movies live below "numbers"; the tables beside it are none of their business.
+    settings.root = DataDirectory() + u"/numbers"_s;
     return settings;
 }
 

@@ -371,7 +371,7 @@ void TForm10::suiButton2Click()
     for (const QLineEdit *answer : m_answers)
         filled += answer->text().isEmpty() ? 0 : 1;
     if (filled < int(m_answers.size())) {
-        m_services.dialogs.tell(ErrorCaption, NotFinished);
+        m_services.dialogs.warn(ErrorCaption, NotFinished);
         suiEdit(1)->setFocus();
         return;
     }
@@ -394,7 +394,7 @@ void TForm10::suiButton2Click()
         const auto second = wholeNumber(suiDBEdit(2 * k)->text());
         const auto answer = wholeNumber(suiEdit(k)->text());
         if (!first || !second || !answer) {
-            m_services.dialogs.tell(ErrorCaption, NotANumber);
+            m_services.dialogs.warn(ErrorCaption, NotANumber);
             return;
         }
         exercises.at(size_t(k - 1)) = {*first, *second, *answer};

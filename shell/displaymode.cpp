@@ -1,7 +1,6 @@
 #include "shell/displaymode.h"
 
 #include "shell/designfit.h"
-#include "shell/quitsignals.h"
 #include "shell/xrandrlayer.h"
 
 #include <QGuiApplication>
@@ -63,10 +62,7 @@ void ScreenDisplay::SetDisplaySize(int width, int height)
     const QSize current = display->currentSize();
     if (!current.isValid() || current == wanted)
         return; // unknown, or already there: nothing to switch
-    if (!display->switchTo(wanted))
-        return; // no such mode, or refused: the screen keeps its size
-    // From now on the screen is not the user's: a request to end must run the normal end.
-    QuitSignals::install();
+    display->switchTo(wanted); // refused or no such mode: the screen keeps its size
 }
 
 } // namespace abacolo

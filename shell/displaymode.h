@@ -29,10 +29,6 @@ public:
 // change the resolution (X11 with RandR) it switches the primary display; elsewhere (Wayland,
 // offscreen, no display) it leaves the screen as it is and reports the screen's size; there the
 // design is scaled and centred (designfit.h).
-//
-// Once it has switched the screen away from the size it found, an end by SIGINT, SIGTERM or
-// SIGHUP ends the event loop instead of killing the program, so the main window's normal end
-// runs and switches the screen back.
 class ScreenDisplay : public Display
 {
 public:

@@ -29,6 +29,8 @@
 #include <QLineEdit>
 #include <QUrl>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace abacolo {
@@ -226,22 +228,35 @@ void TmymainForm::FormShow()
 
 void TmymainForm::openTables()
 {
-    const QString directory = UserDataDirectory(); // the tables: the user's own when installed
-    // Opening errors are swallowed: the first table that fails ends the sequence and the
-    // tables after it stay closed. An activity using a closed table reports it then.
-    try {
+    const QString directory = UserDataDirectory(); // the user's own tables when installed
+    // Each table opens on its own, so a bad file closes only its own table. Opening errors are
+    // swallowed here: the table keeps the reason, and an activity using it reports it then.
+    auto openQuietly = [](const std::function<void()> &open) {
+        try {
+            open();
+        } catch (...) {
+        }
+    };
+    openQuietly([&] {
         DataModule1->Table1->setDatabaseName(directory);
         DataModule1->Table1->open();
+    });
+    openQuietly([&] {
         Table1->setDatabaseName(directory);
         Table1->setActive(true);
+    });
+    openQuietly([&] {
         Form5->Table1->setDatabaseName(directory);
         Form5->Table1->setActive(true);
-        Form17->Table1->setActive(true); // no database name: the current directory
+    });
+    openQuietly([&] {
+        Form17->Table1->setActive(true); // no database name: the user's data directory
         Form17->Table1->first();
+    });
+    openQuietly([&] {
         Form10->Table1->setDatabaseName(directory);
         Form10->Table1->setActive(true);
-    } catch (...) {
-    }
+    });
 }
 
 void TmymainForm::suiImageButton1Click()

@@ -14,13 +14,18 @@ QWidget *owner()
     return QApplication::activeWindow();
 }
 
+void showMessage(QMessageBox::Icon icon, const QString &caption, const QString &text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, owner());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
 } // namespace
 
 void MessageDialogs::showError(const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, u"错误"_s, text, QMessageBox::Ok, owner());
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.exec();
+    showMessage(QMessageBox::Critical, u"错误"_s, text);
 }
 
 Dialogs::Answer MessageDialogs::ask(const QString &caption, const QString &text)
@@ -33,9 +38,12 @@ Dialogs::Answer MessageDialogs::ask(const QString &caption, const QString &text)
 
 void MessageDialogs::tell(const QString &caption, const QString &text)
 {
-    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, owner());
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.exec();
+    showMessage(QMessageBox::Information, caption, text);
+}
+
+void MessageDialogs::warn(const QString &caption, const QString &text)
+{
+    showMessage(QMessageBox::Warning, caption, text);
 }
 
 } // namespace abacolo

@@ -11,6 +11,7 @@ public:
     void showError(const QString &text) override;
     Answer ask(const QString &caption, const QString &text) override;
     void tell(const QString &caption, const QString &text) override;
+    void warn(const QString &caption, const QString &text) override;
 };
 
 } // namespace abacolo

@@ -8,6 +8,7 @@
 #include "shell/mainform.h"
 #include "shell/messagedialogs.h"
 #include "shell/pictures.h"
+#include "shell/quitsignals.h"
 #include "shell/random.h"
 #include "shell/services.h"
 #include "shell/soundcues.h"
@@ -25,6 +26,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTranslator>
 #include <memory>
 
@@ -60,6 +62,9 @@ int runProgram(int argc, char **argv)
         return *answered;
     prepareWindowingSystem();
     QApplication app(argc, argv);
+    // SIGINT, SIGTERM and SIGHUP end the event loop, so the program ends the normal way: the
+    // screen switched back, every table closed.
+    QuitSignals::install();
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     loadTranslations(app);
@@ -86,6 +91,9 @@ int runProgram(int argc, char **argv)
         TemporaryAnswerLog answers; // TODO(answer log): replaced by the history.db log
         Services services{clock, random, dialogs, cues, pictures, counters, session, display, answers};
         HandlerGate::setErrorReporter([&dialogs](const QString &text) { dialogs.showError(text); });
+        // The reporter goes before the services it reports through, also when an error ends
+        // the start (the fatal box below runs an event loop of its own).
+        const auto dropReporter = qScopeGuard([] { HandlerGate::setErrorReporter({}); });
 
         if (const QStringList problems = prepareUserData(); !problems.isEmpty())
             dialogs.showError(problems.join(u'\n'));
@@ -99,7 +107,6 @@ int runProgram(int argc, char **argv)
 
         mymainForm->Show();
         QApplication::exec();
-        HandlerGate::setErrorReporter({});
     } catch (const AppError &e) {
         showFatal(e.message());
     } catch (const std::exception &e) {

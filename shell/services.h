@@ -38,6 +38,8 @@ public:
     virtual Answer ask(const QString &caption, const QString &text) = 0;
     // A message with OK.
     virtual void tell(const QString &caption, const QString &text) = 0;
+    // A message with OK and the exclamation icon: the user has to put something right.
+    virtual void warn(const QString &caption, const QString &text) = 0;
 };
 
 // Voice cues carried by the program.

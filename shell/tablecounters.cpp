@@ -4,6 +4,8 @@
 #include "shell/tables.h"
 #include "toolkit/apperror.h"
 
+#include <QtNumeric>
+
 using namespace Qt::StringLiterals;
 
 namespace abacolo {
@@ -17,7 +19,11 @@ void TableCounters::IncrementCounter(const QString &field)
     try {
         Field counter = table.fieldByName(field);
         // A counter that holds no value counts from 0.
-        counter.setAsVariant(counter.asVariant().toLongLong() + 1);
+        qint64 raised = 0;
+        if (qAddOverflow(counter.asVariant().toLongLong(), qint64(1), &raised))
+            throw AppError(u"进度表 “sys.db” 的计数 “"_s + field
+                           + u"” 已经到了能记下的最大值，不能再加了"_s);
+        counter.setAsVariant(raised);
         table.post();
     } catch (...) {
         // The error goes on to the caller; the file is not left locked by a dropped edit.

@@ -199,15 +199,16 @@ void Table::fail(const QString &what) const
 
 void Table::failSql(const QString &doing, const QSqlError &error) const
 {
-    if (isBusy(error))
-        fail(u"表格 “"_s + m_tableName + u"” 正被其他程序使用，请稍后再试"_s);
-    fail(u"表格 “"_s + m_tableName + u"” "_s + doing + u"失败："_s + error.text());
+    fail(engineFailureText(m_tableName, doing, error));
 }
 
 void Table::requireActive() const
 {
-    if (!m_engine)
-        fail(u"表格 “"_s + m_tableName + u"” 没有打开"_s);
+    if (m_engine)
+        return;
+    if (!m_openFailure.isEmpty())
+        fail(u"表格 “"_s + m_tableName + u"” 没有打开：\n"_s + m_openFailure);
+    fail(u"表格 “"_s + m_tableName + u"” 没有打开"_s);
 }
 
 bool Table::active() const
@@ -245,6 +246,18 @@ void Table::open()
 {
     if (m_engine)
         return;
+    try {
+        openEngine();
+        m_openFailure.clear();
+    } catch (const AppError &e) {
+        // Kept for whoever uses the closed table later: the reason is the useful part.
+        m_openFailure = e.message();
+        throw;
+    }
+}
+
+void Table::openEngine()
+{
     const QString path = filePath();
     const QString corrupt = u"表格文件 “"_s + m_tableName + u"” 已损坏或不是有效的表格文件"_s;
 
@@ -645,6 +658,40 @@ QString Field::asString() const
 void Field::setAsString(const QString &value)
 {
     setAsVariant(value);
+}
+
+QString engineFailureText(const QString &tableName, const QString &doing, const QSqlError &error)
+{
+    if (isBusy(error))
+        return u"表格 “"_s + tableName + u"” 正被其他程序使用，请稍后再试"_s;
+    // The primary result code is the low byte of an extended one.
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
+    QString cause;
+    switch (numeric ? code : -1) {
+    case 8: // SQLITE_READONLY
+        cause = u"表格文件或它所在的文件夹是只读的，请允许写入后再试"_s;
+        break;
+    case 13: // SQLITE_FULL
+        cause = u"磁盘已满，请腾出空间后再试"_s;
+        break;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        cause = u"表格文件已损坏"_s;
+        break;
+    case 14: // SQLITE_CANTOPEN
+        cause = u"无法打开表格文件：文件或它所在的文件夹不能访问"_s;
+        break;
+    case 10: // SQLITE_IOERR
+        cause = u"读写磁盘时出错：磁盘可能已满、已拔出或有故障"_s;
+        break;
+    default:
+        cause = u"常见原因：文件或所在文件夹是只读的、磁盘已满、文件正被其他程序使用，或文件已损坏"_s;
+        break;
+    }
+    // The engine's own words, for whoever helps the parent.
+    return u"表格 “"_s + tableName + u"” "_s + doing + u"失败。"_s + cause + u"。\n（详细信息："_s
+        + error.text() + u"）"_s;
 }
 
 // ---- Making table files ------------------------------------------------------------------

@@ -100,6 +100,7 @@ private:
     QVariant value(int index) const;
     void setValue(int index, const QVariant &value);
     void requireActive() const;
+    void openEngine();
     void loadCurrent();
     [[noreturn]] void fail(const QString &what) const;
     [[noreturn]] void failSql(const QString &doing, const QSqlError &error) const;
@@ -114,7 +115,12 @@ private:
     QString m_tableName;
     QString m_databaseName;
     Engine *m_engine = nullptr;
+    QString m_openFailure; // why the last open failed, for the error of a later use
 };
+
+// The Chinese text of a failure of the table engine while `doing` (打开, 读取, 保存 …): the
+// likely cause in words a parent understands, then the engine's own text.
+QString engineFailureText(const QString &tableName, const QString &doing, const QSqlError &error);
 
 // Makes a table file from an SQL seed script: the script creates the table named after the
 // file's stem and its records; the password's mark is added. Never replaces an existing file.

@@ -16,40 +16,71 @@
 #include "training/game_num1.h"
 #include "training/jianftrain.h"
 
+using namespace Qt::StringLiterals;
+
 namespace abacolo {
 
 namespace {
 
-template<typename T>
-T *create(T *&instance, QList<QObject *> &members, Services &services)
+WindowSet::CreationHook &creationHook()
 {
+    static WindowSet::CreationHook hook;
+    return hook;
+}
+
+template<typename T>
+void create(const QString &name, T *&instance, QList<QObject *> &members, Services &services)
+{
+    if (creationHook())
+        creationHook()(name);
     instance = new T(services);
     members.append(instance);
-    return instance;
 }
 
 } // namespace
 
+void WindowSet::setCreationHook(CreationHook hook)
+{
+    creationHook() = std::move(hook);
+}
+
 WindowSet::WindowSet(Services &services)
 {
-    create(mymainForm, m_members, services);
-    create(Form2, m_members, services);
-    create(Form5, m_members, services);
-    create(Form6, m_members, services);
-    create(Form10, m_members, services);
+    try {
+        createMembers(services);
+    } catch (...) {
+        freeMembers();
+        throw;
+    }
+}
+
+void WindowSet::createMembers(Services &services)
+{
+    create(u"mymainForm"_s, mymainForm, m_members, services);
+    create(u"Form2"_s, Form2, m_members, services);
+    create(u"Form5"_s, Form5, m_members, services);
+    create(u"Form6"_s, Form6, m_members, services);
+    create(u"Form10"_s, Form10, m_members, services);
+    if (creationHook())
+        creationHook()(u"DataModule1"_s);
     DataModule1 = new TDataModule1(services.session);
     m_members.append(DataModule1);
-    create(Form13, m_members, services);
-    create(Form14, m_members, services);
-    create(Form25, m_members, services);
-    create(Form17, m_members, services);
-    create(Form33, m_members, services);
-    create(Form15, m_members, services);
-    create(Form32, m_members, services);
-    create(Form35, m_members, services);
+    create(u"Form13"_s, Form13, m_members, services);
+    create(u"Form14"_s, Form14, m_members, services);
+    create(u"Form25"_s, Form25, m_members, services);
+    create(u"Form17"_s, Form17, m_members, services);
+    create(u"Form33"_s, Form33, m_members, services);
+    create(u"Form15"_s, Form15, m_members, services);
+    create(u"Form32"_s, Form32, m_members, services);
+    create(u"Form35"_s, Form35, m_members, services);
 }
 
 WindowSet::~WindowSet()
+{
+    freeMembers();
+}
+
+void WindowSet::freeMembers()
 {
     // The reverse of creation: the main window, whose end restores the screen, goes last.
     while (!m_members.isEmpty())

@@ -418,8 +418,16 @@ void BarCountChart::fitAxis(const QList<qint64> &counts)
     const double room = span * 0.18;
     const double top = std::max(std::ceil((high + room) / step) * step, 5.0);
     const double bottom = low < 0 ? std::floor((low - room) / step) * step : 0.0;
-    m_values->setRange(bottom, top);
-    m_values->setTickInterval(step);
+    // The axis lays out its ticks at every change: with the old interval over a much wider
+    // new range it would build millions of them. A coarser interval goes in before the range,
+    // a finer one after it, so no step ever holds more than a few dozen.
+    if (step >= m_values->tickInterval()) {
+        m_values->setTickInterval(step);
+        m_values->setRange(bottom, top);
+    } else {
+        m_values->setRange(bottom, top);
+        m_values->setTickInterval(step);
+    }
 }
 
 void BarCountChart::showCounts(const QList<qint64> &counts)

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedBarSeries>
+#include <QtNumeric>
 
 #include <array>
 
@@ -197,7 +198,12 @@ void TForm17::changeCount(int record, int step)
                                + QString::number(record) + u" 条记录的数不是整数："_s
                                + stored.toString());
         }
-        count.setAsVariant(QVariant::fromValue<qlonglong>(value + step));
+        qint64 changed = 0;
+        if (qAddOverflow(value, qint64(step), &changed))
+            throw AppError(u"表格 “"_s + Table1->tableName() + u"” 第 "_s
+                           + QString::number(record) + u" 条记录的数已经到了能记下的"_s
+                           + (step > 0 ? u"最大值，不能再加了"_s : u"最小值，不能再减了"_s));
+        count.setAsVariant(QVariant::fromValue<qlonglong>(changed));
         Table1->post();
     } catch (...) {
         // Never leave the record in edit mode: that would hold the file's write lock.

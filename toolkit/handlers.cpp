@@ -13,7 +13,7 @@ namespace {
 
 struct Deferred
 {
-    const void *key;
+    const void *key; // null: never folded
     std::function<void()> fn;
 };
 
@@ -83,6 +83,15 @@ void HandlerGate::run(const void *key, std::function<void()> fn)
         }
     }
     state().deferred.append({key, std::move(fn)});
+}
+
+void HandlerGate::runInTurn(std::function<void()> fn)
+{
+    if (!held()) {
+        guard(fn);
+        return;
+    }
+    state().deferred.append({nullptr, std::move(fn)});
 }
 
 HandlerGate::Hold::Hold()

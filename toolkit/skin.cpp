@@ -14,6 +14,9 @@ namespace abacolo {
 
 namespace {
 
+// Real skins are a few kilobytes; anything past this is refused like a broken file.
+constexpr qint64 MaxSkinBytes = 256 * 1024;
+
 bool readInt(const QString &text, int min, int max, int &out)
 {
     bool ok = false;
@@ -72,13 +75,18 @@ bool Skin::read(const QString &path, Skin &skin)
 
     auto parse = [&path]() -> std::optional<Skin> {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        // Every skinned window parses the style sheet again: a huge one would eat the machine.
+        // Read at most one byte past the limit, so a file without end is refused too.
+        const QByteArray content = file.read(MaxSkinBytes + 1);
+        if (content.size() > MaxSkinBytes)
             return std::nullopt;
         Skin parsed;
         QString section;
         QStringList style;
         bool sawFrame = false;
-        QTextStream in(&file);
+        QTextStream in(content);
         while (!in.atEnd()) {
             const QString raw = in.readLine();
             const QString line = raw.trimmed();

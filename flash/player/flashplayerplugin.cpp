@@ -70,6 +70,21 @@ QString FlashPlayerPlugin::pageFolder()
     return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absoluteDir().filePath(u"flashplayer"_s);
 }
 
+namespace {
+
+QtMessageHandler handlerBeforeEngine = nullptr;
+
+// The engine draws in software on purpose; once running it says so on stderr each time it
+// looks for a graphics driver. That is no news, and the program writes no log.
+void dropSoftwareDrawingNote(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.trimmed() == u"No suitable graphics backend found")
+        return;
+    handlerBeforeEngine(type, context, message);
+}
+
+} // namespace
+
 MoviePlayer *FlashPlayerPlugin::createPlayer(const MovieSettings &settings, QWidget *parent)
 {
     // The engine describes its start-up on stderr; the program writes no log.
@@ -81,6 +96,7 @@ MoviePlayer *FlashPlayerPlugin::createPlayer(const MovieSettings &settings, QWid
         [](QtMsgType, const QMessageLogContext &, const QString &) {});
     auto *player = new WebMoviePlayer(settings, pageFolder(), parent);
     qInstallMessageHandler(previous);
+    handlerBeforeEngine = qInstallMessageHandler(dropSoftwareDrawingNote);
     return player;
 }
 

@@ -6,6 +6,7 @@
 #include <QMimeDatabase>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
+#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +28,26 @@ QByteArray contentType(const QString &path)
     if (suffix == u"html")
         return "text/html";
     return QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name().toUtf8();
+}
+
+// Movies and the player's own files are a few megabytes. A file past this, or a compressed
+// movie that declares more once unpacked, would cost the engine gigabytes: it is refused as a
+// broken file is.
+constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+
+bool withinSizeLimit(QFile &file)
+{
+    if (file.size() > MaxFileBytes)
+        return false;
+    // A movie's header: three signature bytes, the version, then its unpacked length.
+    const QByteArray header = file.peek(8);
+    if (header.size() == 8
+        && (header.startsWith("FWS") || header.startsWith("CWS") || header.startsWith("ZWS"))) {
+        const quint32 unpacked = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (unpacked > MaxFileBytes)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -107,6 +128,10 @@ void LocalFiles::requestStarted(QWebEngineUrlRequestJob *job)
     auto *device = new QFile(file, job);
     if (!device->open(QIODevice::ReadOnly)) {
         job->fail(QWebEngineUrlRequestJob::RequestFailed);
+        return;
+    }
+    if (!withinSizeLimit(*device)) {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
         return;
     }
     job->reply(contentType(file), device);

@@ -19,10 +19,12 @@ private Q_SLOTS:
 
     void rightAnswersFillTheFlagRowAndCountEachQuestion();
     void everyThirdWrongAnswerShowsTheAnswerAndMovesOn();
+    void clicksDuringTheNumberingAreAnsweredAfterwardsOnTheNextQuestion();
 
 private:
     bool shown(const QRect &area) const;
     int countPictures();
+    std::optional<double> mostRedUntilCounted(const QRect &area, int counted);
     int num4() const { return m_session->program->queryInt(u"sys.db"_s, u"SELECT num4 FROM sys"_s).value_or(-1); }
 
     std::unique_ptr<Session> m_session;
@@ -67,6 +69,25 @@ bool CountingEndToEnd::shown(const QRect &area) const
 int CountingEndToEnd::countPictures()
 {
     return counting::countPictures(m_session->screen, m_game);
+}
+
+// The largest share of pure red seen on `area` until num4 reaches `counted`; nullopt when it
+// does not in time. The screen is read often (numbers written onto the pictures stand for a
+// few seconds), the table now and then.
+std::optional<double> CountingEndToEnd::mostRedUntilCounted(const QRect &area, int counted)
+{
+    double redMost = 0;
+    QElapsedTimer lastRead;
+    bool reached = false;
+    waitUntil([&] {
+        redMost = std::max(redMost, m_session->screen.shareOf(area, qRgb(255, 0, 0)));
+        if (!lastRead.isValid() || lastRead.elapsed() >= TablePollMs) {
+            lastRead.start();
+            reached = num4() == counted;
+        }
+        return reached;
+    }, 20000);
+    return reached ? std::optional<double>(redMost) : std::nullopt;
 }
 
 void CountingEndToEnd::rightAnswersFillTheFlagRowAndCountEachQuestion()
@@ -123,22 +144,41 @@ void CountingEndToEnd::everyThirdWrongAnswerShowsTheAnswerAndMovesOn()
 
     for (int k = 0; k < 3; ++k)
         screen.click(numberButton(m_game, k));
-    // The screen is read often (the numbers stand for a few seconds), the table now and then.
-    double redMost = 0;
-    QElapsedTimer lastRead;
-    bool moved = false;
-    waitUntil([&] {
-        redMost = std::max(redMost, screen.shareOf(lastPicture, qRgb(255, 0, 0)));
-        if (!lastRead.isValid() || lastRead.elapsed() >= TablePollMs) {
-            lastRead.start();
-            moved = num4() == first + 1;
-        }
-        return moved;
-    }, 20000);
-    QVERIFY2(redMost > redBefore + 0.005, "the answer was not written onto the pictures");
-    QVERIFY(moved);
+    const std::optional<double> redMost = mostRedUntilCounted(lastPicture, first + 1);
+    QVERIFY(redMost);
+    QVERIFY2(*redMost > redBefore + 0.005, "the answer was not written onto the pictures");
     // No flag for wrong answers.
     QVERIFY(!shown(flagArea(m_game, 1)));
+}
+
+void CountingEndToEnd::clicksDuringTheNumberingAreAnsweredAfterwardsOnTheNextQuestion()
+{
+    Screen &screen = m_session->screen;
+    const int first = num4();
+    const int count = countPictures();
+    QVERIFY(count >= 5);
+
+    // A right answer: its flag shows, then the pictures are numbered half a second apart and
+    // the game waits two seconds. Meanwhile the child clicks three wrong numbers, one of them
+    // twice: each click counts.
+    screen.click(numberButton(m_game, count));
+    QVERIFY2(waitUntil([&] { return shown(flagArea(m_game, 1)); }), "no flag after a right answer");
+    for (int k : {0, 1, 0})
+        screen.click(numberButton(m_game, k));
+    QVERIFY2(num4() == first, "the clicks came after the wait; the machine is too slow for this test");
+
+    // The wait ends in the next question; only then are the three clicks taken, one by one,
+    // against it: the third wrong answer numbers the pictures of the question now on screen
+    // and moves on.
+    QVERIFY(waitUntil([&] { return num4() == first + 1; }, 20000, TablePollMs));
+    const int next = countPictures();
+    QVERIFY2(next >= 5 && next <= 10, qPrintable(QString::number(next)));
+    const std::optional<double> redMost = mostRedUntilCounted(pictureArea(m_game, next), first + 2);
+    QVERIFY2(redMost, "the three clicks made during the wait were not all answered");
+    QVERIFY2(*redMost > 0.005, "the answer was not written onto the next question's pictures");
+    // Wrong answers earn no flag: still the one of the right answer.
+    QVERIFY(shown(flagArea(m_game, 1)));
+    QVERIFY(!shown(flagArea(m_game, 2)));
 }
 
 QTEST_GUILESS_MAIN(CountingEndToEnd)

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -200,37 +201,58 @@ void FlashWindowsTest::closingTheViewerReturnsToTheChooserAndTheNextLessonSpeaks
 
 void FlashWindowsTest::viewerFitsTheScreen_data()
 {
-    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("desktop"); // the screen before the program switches it
+    QTest::addColumn<QSize>("screen");  // the screen when the viewer is shown
     QTest::addColumn<int>("barHeight");
     QTest::addColumn<QRect>("speaker");
-    QTest::newRow("1024 x 768") << QSize(1024, 768) << 89 << QRect(632, 9, 57, 57);
-    // A wider screen scales the whole layout by 1280 / 1024; the bar still lies along the
-    // bottom edge.
-    QTest::newRow("1280 x 1024") << QSize(1280, 1024) << 111 << QRect(790, 11, 71, 71);
+    QTest::newRow("1024 x 768") << QSize(1024, 768) << QSize(1024, 768) << 89
+                                << QRect(632, 9, 57, 57);
+    // The window set is made before the switch: the viewer still fits the switched screen.
+    QTest::newRow("1920 x 1080 switched to 1024 x 768")
+        << QSize(1920, 1080) << QSize(1024, 768) << 89 << QRect(632, 9, 57, 57);
+    // A screen left wider scales the whole layout by 1280 / 1024; the bar still lies along
+    // the bottom edge.
+    QTest::newRow("1280 x 1024 when shown") << QSize(1024, 768) << QSize(1280, 1024) << 111
+                                            << QRect(790, 11, 71, 71);
 }
 
 void FlashWindowsTest::viewerFitsTheScreen()
 {
+    QFETCH(QSize, desktop);
     QFETCH(QSize, screen);
     QFETCH(int, barHeight);
     QFETCH(QRect, speaker);
-    world->display.size = screen;
+    world->display.size = desktop;
     world->start();
+    world->display.size = screen;
 
-    QCOMPARE(Form33->size(), screen);
-    QCOMPARE(Form33->Panel2->height(), barHeight);
-    QCOMPARE(Form33->Panel2->y(), screen.height() - barHeight);
-    QCOMPARE(Form33->SpeedButton1->geometry(), speaker);
-    QCOMPARE(Form33->Panel2Caption->font().pixelSize(), 20 * screen.width() / 1024);
-    // The player fills the area under the title bar, with the bar lying over its lower part.
-    const QRect player(Form33->ShockwaveFlash1->mapTo(Form33, QPoint()),
-                       Form33->ShockwaveFlash1->size());
-    QVERIFY(player.contains(QPoint(screen.width() / 2, Form33->Panel2->y() + 1)));
-    QCOMPARE(player.top(), 29);
+    auto verifyFitted = [&](QSize size, int bar, QRect button) {
+        QCOMPARE(Form33->size(), size);
+        QCOMPARE(Form33->Panel2->height(), bar);
+        QCOMPARE(Form33->Panel2->y(), size.height() - bar);
+        QCOMPARE(Form33->SpeedButton1->geometry(), button);
+        QCOMPARE(Form33->Panel2Caption->font().pixelSize(), 20 * size.width() / 1024);
+        // The player fills the area under the title bar, with the bar lying over its lower part.
+        const QRect player(Form33->ShockwaveFlash1->mapTo(Form33, QPoint()),
+                           Form33->ShockwaveFlash1->size());
+        QVERIFY(player.contains(QPoint(size.width() / 2, Form33->Panel2->y() + 1)));
+        QCOMPARE(player.top(), 29);
+    };
 
-    // Shown, it is placed on the screen, never beyond its top-left corner.
+    // Shown, it fits the screen as it is then, and is placed on it.
     Form33->Show();
+    verifyFitted(screen, barHeight, speaker);
     QVERIFY(Form33->x() >= 0 && Form33->y() >= 0);
+
+    // The screen changes while it is shown: it fits again, and back.
+    QScreen *shownOn = Form33->screen();
+    QVERIFY(shownOn);
+    world->display.size = QSize(1280, 1024);
+    Q_EMIT shownOn->geometryChanged(QRect(QPoint(), world->display.size));
+    verifyFitted(QSize(1280, 1024), 111, QRect(790, 11, 71, 71));
+    world->display.size = QSize(1024, 768);
+    Q_EMIT shownOn->geometryChanged(QRect(QPoint(), world->display.size));
+    verifyFitted(QSize(1024, 768), 89, QRect(632, 9, 57, 57));
 }
 
 void FlashWindowsTest::gameButtonsStartTheirGame_data()
@@ -290,7 +312,7 @@ void FlashWindowsTest::engineRunsOnlyWhileAChooserOrItsPlayerIsShown()
 
     Form32->Show();
     QTRY_COMPARE(factory.created, 1);
-    QCOMPARE(factory.lastSettings.root, QDir::currentPath());
+    QCOMPARE(factory.lastSettings.root, QDir::currentPath() + u"/numbers"_s); // movies only
     QCOMPARE(factory.lastSettings.background, QColor(0x00, 0x63, 0x70));
     QCOMPARE(factory.lastSettings.scale, u"showAll"_s);
     QPointer<QWidget> area = Form33->ShockwaveFlash1->engine()->widget();

@@ -216,6 +216,8 @@ private Q_SLOTS:
     void movieReadsBelowTheDataFolderOnly();
     void linksAreNotFollowed();
     void gamesDrawOtherRoundsOnEveryPlay();
+    void oversizedMovieIsRefusedLikeABrokenOne_data();
+    void oversizedMovieIsRefusedLikeABrokenOne();
 
 private:
     QString write(const QString &relative, const QByteArray &bytes);
@@ -357,6 +359,7 @@ void MoviePlayerTest::movieReadsBelowTheDataFolderOnly_data()
 {
     QTest::addColumn<QString>("target");
     QTest::newRow("parent folder") << u"../../outside.swf"_s;
+    QTest::newRow("data folder beside the movies") << u"../beside.swf"_s;
     QTest::newRow("absolute path") << u"{folder}/outside.swf"_s;
     QTest::newRow("file URL") << u"file://{folder}/outside.swf"_s;
     QTest::newRow("link to outside") << u"link.swf"_s;
@@ -377,6 +380,7 @@ void MoviePlayerTest::movieReadsBelowTheDataFolderOnly()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(fullStage(Green));
     file.close();
+    write(u"beside.swf"_s, fullStage(Green)); // where the tables are
     QFile::remove(dataDir + u"/numbers/link.swf"_s);
     QVERIFY(QFile::link(outside, dataDir + u"/numbers/link.swf"_s));
 
@@ -448,6 +452,38 @@ void MoviePlayerTest::gamesDrawOtherRoundsOnEveryPlay()
     for (const QImage &other : std::as_const(firstQuestions))
         different += other != firstQuestions.first();
     QVERIFY2(different > 0, "four plays started with the same question at the same place");
+}
+
+void MoviePlayerTest::oversizedMovieIsRefusedLikeABrokenOne_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qint64>("fileSize"); // grown to this with zeros, when larger
+
+    // A small compressed movie whose header declares 2 GB once unpacked.
+    QByteArray packed = qCompress(fullStage(Green).mid(8));
+    packed.remove(0, 4); // qCompress's own length prefix
+    QTest::newRow("compressed, declaring 2 GB")
+        << QByteArray("CWS") + char(6) + u32(0x8000'0000u) + packed << qint64(0);
+    QTest::newRow("a file of 65 MB") << fullStage(Green) << qint64(65) * 1024 * 1024;
+}
+
+void MoviePlayerTest::oversizedMovieIsRefusedLikeABrokenOne()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, fileSize);
+    const QString path = write(u"numbers/huge.swf"_s, content);
+    if (fileSize > 0)
+        QVERIFY(QFile::resize(path, fileSize)); // sparse: costs no disk
+    flash->LoadMovie(path);
+    flash->Play();
+    QVERIFY(waitFor(MovieEvent::Failed, path));
+    runFor(300);
+    QVERIFY2(near(at({200, 150}), Calm), qPrintable(at({200, 150}).name()));
+    QFile::remove(path);
+
+    const QString fine = write(u"numbers/fine.swf"_s, fullStage(Green));
+    flash->LoadMovie(fine);
+    QVERIFY(waitFor(MovieEvent::Shown, fine));
 }
 
 // A plain application object: the test library's own start-up probes the graphics driver in a

@@ -115,12 +115,14 @@ public:
         return texts;
     }
 
+    // The boxes shown, but for questions; a warning (exclamation icon) is marked "!".
     QStringList messages() const
     {
         QStringList texts;
         for (const ScriptedDialogs::Shown &box : world.dialogs.shown) {
             if (box.kind != u"ask")
-                texts.append(box.caption + u": "_s + box.text);
+                texts.append((box.kind == u"warn" ? u"!"_s : QString()) + box.caption + u": "_s
+                             + box.text);
         }
         return texts;
     }
@@ -315,17 +317,17 @@ void SheetTest::marking_data()
         << int(Addition) << mixed
         << QStringList{u"5"_s, u"13"_s, u"16"_s, u"5"_s, u"8"_s, u"8"_s, u"1o"_s, u"12"_s,
                        u"4"_s, u"2"_s}
-        << -1 << u"错误: 答案只能输入数字!"_s;
+        << -1 << u"!错误: 答案只能输入数字!"_s;
     QTest::newRow("a blank counts as filled, but is no number")
         << int(Addition) << mixed
         << QStringList{u"5"_s, u"13"_s, u"16"_s, u"5"_s, u"8"_s, u"8"_s, u"10"_s, u"12"_s,
                        u"4"_s, u" "_s}
-        << -1 << u"错误: 答案只能输入数字!"_s;
+        << -1 << u"!错误: 答案只能输入数字!"_s;
     QVariantList undrawn = mixed;
     undrawn[5] = QVariant();
     QTest::newRow("a number never drawn")
         << int(Addition) << undrawn
-        << QStringList(10, u"1"_s) << -1 << u"错误: 答案只能输入数字!"_s;
+        << QStringList(10, u"1"_s) << -1 << u"!错误: 答案只能输入数字!"_s;
 }
 
 void SheetTest::marking()
@@ -374,7 +376,7 @@ void SheetTest::nineFilledBoxesAreNotMarked()
     Form10->suiEdit(9)->setFocus();
     Form10->suiButton2->click();
 
-    QCOMPARE(sheet.messages(), QStringList{u"错误: 请做完所有题目，答案不能为空！"_s});
+    QCOMPARE(sheet.messages(), QStringList{u"!错误: 请做完所有题目，答案不能为空！"_s});
     QCOMPARE(QApplication::focusWidget(), Form10->suiEdit(1));
     QVERIFY(Form10->Label24->isHidden());
     QVERIFY(sheet.world.cues.played.isEmpty());

@@ -8,17 +8,20 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QMap>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
 
 #include <csignal>
 #include <cstring>
+#include <optional>
 #include <sys/types.h>
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xrandr.h>
+#include <X11/extensions/XTest.h>
 // Xlib's macros that would clash with the code Qt's tools generate below.
 #undef Bool
 #undef None
@@ -139,6 +142,40 @@ public:
         return found;
     }
 
+    // The viewable top-level windows and where they stand.
+    QMap<Window, QRect> viewableWindows() const
+    {
+        QMap<Window, QRect> found;
+        Window root = 0;
+        Window parent = 0;
+        Window *children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count))
+            return found;
+        for (unsigned int i = 0; i < count; ++i) {
+            XWindowAttributes attributes;
+            if (XGetWindowAttributes(display, children[i], &attributes)
+                && attributes.map_state == IsViewable)
+                found.insert(children[i], QRect(attributes.x, attributes.y, attributes.width,
+                                                attributes.height));
+        }
+        if (children)
+            XFree(children);
+        return found;
+    }
+
+    // A viewable top-level that is not among `before`, once it has kept its place and size
+    // over a few polls.
+    std::optional<QRect> waitForNewWindow(const QMap<Window, QRect> &before) const;
+
+    void click(QPoint at) const
+    {
+        XTestFakeMotionEvent(display, -1, at.x(), at.y(), CurrentTime);
+        XTestFakeButtonEvent(display, 1, 1, CurrentTime);
+        XTestFakeButtonEvent(display, 1, 0, CurrentTime);
+        XSync(display, 0);
+    }
+
     // Asks a window to close, as a window manager's close button does.
     void askToClose(Window window) const
     {
@@ -201,6 +238,28 @@ bool waitUntil(Ready ready, int ms = 60'000)
     return true;
 }
 
+std::optional<QRect> XView::waitForNewWindow(const QMap<Window, QRect> &before) const
+{
+    std::optional<QRect> settled;
+    QRect last;
+    int steady = 0;
+    const bool found = waitUntil([&] {
+        const QMap<Window, QRect> now = viewableWindows();
+        for (auto it = now.cbegin(); it != now.cend(); ++it) {
+            if (before.contains(it.key()))
+                continue;
+            steady = it.value() == last ? steady + 1 : 0;
+            last = it.value();
+            return steady >= 5;
+        }
+        steady = 0;
+        return false;
+    });
+    if (found)
+        settled = last;
+    return settled;
+}
+
 } // namespace
 
 class DisplayTest : public QObject
@@ -219,6 +278,7 @@ private Q_SLOTS:
     void programSwitchesAndRestores_data();
     void programSwitchesAndRestores();
     void splashIsOneWindowGoneBeforeTheMainWindowShows();
+    void lessonViewerFitsTheSwitchedScreen();
 
 private:
     bool serverUp();
@@ -345,6 +405,10 @@ void DisplayTest::programSwitchesAndRestores_data()
     QTest::newRow("1920 x 1080, SIGINT") << QSize(1920, 1080) << int(SIGINT);
     QTest::newRow("1920 x 1080, SIGHUP") << QSize(1920, 1080) << int(SIGHUP);
     QTest::newRow("already 1024 x 768") << QSize(1024, 768) << 0;
+    // Nothing switched: the signals still end the program the normal way.
+    QTest::newRow("already 1024 x 768, SIGTERM") << QSize(1024, 768) << int(SIGTERM);
+    QTest::newRow("already 1024 x 768, SIGINT") << QSize(1024, 768) << int(SIGINT);
+    QTest::newRow("already 1024 x 768, SIGHUP") << QSize(1024, 768) << int(SIGHUP);
 }
 
 void DisplayTest::programSwitchesAndRestores()
@@ -440,6 +504,46 @@ void DisplayTest::splashIsOneWindowGoneBeforeTheMainWindowShows()
 
     view.askToClose(main);
     QVERIFY(program.process.waitForFinished(30'000));
+}
+
+void DisplayTest::lessonViewerFitsTheSwitchedScreen()
+{
+    if (!serverUp())
+        QSKIP(qPrintable(m_server.error()));
+    {
+        auto layer = XRandrLayer::open(m_server.displayName());
+        QVERIFY(layer && layer->switchTo(QSize(1920, 1080)));
+    }
+    XView view(m_server.displayName());
+    QVERIFY(view.display);
+    Program program(m_server.displayName());
+    program.process.start();
+    QVERIFY(program.process.waitForStarted());
+    QVERIFY2(waitUntil([&] { return view.viewableWindowNamed("v6.7") != 0; }),
+             "the main window did not show");
+    QCOMPARE(view.screenSize(), QSize(1024, 768));
+    const QRect screen(0, 0, 1024, 768);
+
+    // The topic "认识数字" (the first button of the grid) opens the digit chooser; its first
+    // digit opens the lesson viewer.
+    QMap<Window, QRect> before = view.viewableWindows();
+    view.click(QPoint(376 + 28, 227 + 28));
+    const std::optional<QRect> chooser = view.waitForNewWindow(before);
+    QVERIFY2(chooser, "the digit chooser did not show");
+    before = view.viewableWindows();
+    view.click(chooser->topLeft() + QPoint(40 + 44, 56 + 32));
+    const std::optional<QRect> viewer = view.waitForNewWindow(before);
+    QVERIFY2(viewer, "the lesson viewer did not show");
+
+    // All of it on the switched screen: its bar and speaker button along the bottom edge.
+    QVERIFY2(screen.contains(*viewer),
+             qPrintable(u"viewer at %1, %2, %3 x %4"_s.arg(viewer->x()).arg(viewer->y())
+                            .arg(viewer->width()).arg(viewer->height())));
+    QCOMPARE(viewer->size(), screen.size());
+
+    ::kill(pid_t(program.process.processId()), SIGTERM);
+    QVERIFY2(program.process.waitForFinished(30'000), "the program did not end");
+    QCOMPARE(view.screenSize(), QSize(1920, 1080));
 }
 
 QTEST_MAIN(DisplayTest)

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 using namespace abacolo;
 using namespace abacolo::test;
@@ -24,10 +26,11 @@ class ServicesTest : public QObject
 private Q_SLOTS:
     void randomRepeatsForTheSameSecond();
     void handlerErrorIsReportedAndTheRestSkipped();
-    void heldHandlersRunAfterTheHoldOnce();
+    void heldHandlersRunAfterTheHold();
     void countersAddUpAcrossRuns();
     void counterFailsWithoutItsTable_data();
     void counterFailsWithoutItsTable();
+    void counterAtItsLargestValueRefusesToWrap();
     void aNewCueCutsOffThePlayingOne();
 };
 
@@ -71,19 +74,35 @@ void ServicesTest::handlerErrorIsReportedAndTheRestSkipped()
     HandlerGate::setErrorReporter({});
 }
 
-void ServicesTest::heldHandlersRunAfterTheHoldOnce()
+void ServicesTest::heldHandlersRunAfterTheHold()
 {
-    int clicks = 0;
-    QPushButton button;
-    onEvent(&button, &QPushButton::clicked, &button, [&](bool) { ++clicks; });
+    // Clicks made during a hold all run afterwards, in the order they were made.
+    QStringList clicks;
+    QPushButton one;
+    QPushButton two;
+    onEvent(&one, &QPushButton::clicked, &one, [&](bool) { clicks.append(u"one"_s); });
+    onEvent(&two, &QPushButton::clicked, &two, [&](bool) { clicks.append(u"two"_s); });
     {
         HandlerGate::Hold hold;
-        button.click();
-        button.click(); // folded into one, as the system folds repeated ticks
-        QCOMPARE(clicks, 0);
+        one.click();
+        two.click();
+        one.click();
+        QVERIFY(clicks.isEmpty());
     }
-    QCOMPARE(clicks, 0); // not inside the handler that held the gate
-    QTRY_COMPARE(clicks, 1);
+    QVERIFY(clicks.isEmpty()); // not inside the handler that held the gate
+    QTRY_COMPARE(clicks, (QStringList{u"one"_s, u"two"_s, u"one"_s}));
+
+    // Notices of one source during a hold (a timer's ticks) fold into the last one.
+    QStringList notices;
+    const int source = 0;
+    {
+        HandlerGate::Hold hold;
+        HandlerGate::run(&source, [&] { notices.append(u"first"_s); });
+        HandlerGate::run(&source, [&] { notices.append(u"second"_s); });
+    }
+    QTRY_COMPARE(notices, QStringList{u"second"_s});
+    QCoreApplication::processEvents();
+    QCOMPARE(notices, QStringList{u"second"_s});
 
     // A timer stopped during the hold does not tick afterwards.
     int ticks = 0;
@@ -137,6 +156,30 @@ void ServicesTest::counterFailsWithoutItsTable()
         world.counters.IncrementCounter(u"num4"_s);
         QCOMPARE(DataModule1->Table1->fieldByName(u"num4"_s).asInteger(), 1);
     }
+}
+
+void ServicesTest::counterAtItsLargestValueRefusesToWrap()
+{
+    TestWorld world;
+    world.start();
+    constexpr qint64 Largest = std::numeric_limits<qint64>::max();
+    Table &table = *DataModule1->Table1;
+    table.edit();
+    table.fieldByName(u"num4"_s).setAsVariant(Largest);
+    table.post();
+
+    try {
+        world.counters.IncrementCounter(u"num4"_s);
+        QFAIL("an increment past the largest value was stored");
+    } catch (const AppError &e) {
+        QVERIFY2(e.message().contains(u"num4"_s) && e.message().contains(u"最大值"_s),
+                 qPrintable(e.message()));
+    }
+    QVERIFY(!table.editing());
+    Table check(world.session, u"sys.db"_s, nullptr);
+    check.setDatabaseName(world.dataDir());
+    check.open();
+    QCOMPARE(check.fieldByName(u"num4"_s).asVariant().toLongLong(), Largest);
 }
 
 void ServicesTest::aNewCueCutsOffThePlayingOne()

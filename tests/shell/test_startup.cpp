@@ -8,10 +8,13 @@
 #include "shell/windowset.h"
 #include "statistics/tongji.h"
 #include "tests/support/testworld.h"
+#include "toolkit/apperror.h"
 #include "training/game_num1.h"
 #include "toolkit/skinframe.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -26,11 +29,15 @@ class StartupTest : public QObject
 private Q_SLOTS:
     void windowSetIsCreatedOnceInOrder();
     void mainWindowTakesTheCornerAndSwitchesTheDisplay();
-    void tablesOpenInOrderUntilTheFirstFailure_data();
-    void tablesOpenInOrderUntilTheFirstFailure();
+    void eachTableOpensOnItsOwn_data();
+    void eachTableOpensOnItsOwn();
+    void aClosedTableNamesItsFileAndWhy_data();
+    void aClosedTableNamesItsFileAndWhy();
     void closingAnotherWindowHidesIt();
     void closingTheMainWindowEndsTheEventLoop();
     void windowsTakeTheSkinAndSurviveABadOne();
+    void aFailingMemberFreesTheMembersMadeBeforeIt_data();
+    void aFailingMemberFreesTheMembersMadeBeforeIt();
 };
 
 void StartupTest::windowSetIsCreatedOnceInOrder()
@@ -67,29 +74,40 @@ void StartupTest::mainWindowTakesTheCornerAndSwitchesTheDisplay()
     QCOMPARE(world.display.requests, (QList<QSize>{QSize(1024, 768), QSize(1920, 1080)}));
 }
 
-void StartupTest::tablesOpenInOrderUntilTheFirstFailure_data()
+void StartupTest::eachTableOpensOnItsOwn_data()
 {
     QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("damaged");
     QTest::addColumn<QList<bool>>("open"); // sys (both), changcolor, subtration, fillblank
 
     const QStringList all = TestWorld::allTables();
-    QTest::newRow("all present") << all << QList<bool>{true, true, true, true};
+    QTest::newRow("all present") << all << QStringList() << QList<bool>{true, true, true, true};
     QTest::newRow("sys.db missing")
-        << QStringList{u"fillblank.db"_s, u"changcolor.db"_s, u"subtration.DB"_s}
-        << QList<bool>{false, false, false, false};
+        << QStringList{u"fillblank.db"_s, u"changcolor.db"_s, u"subtration.DB"_s} << QStringList()
+        << QList<bool>{false, true, true, true};
     QTest::newRow("only subtration.DB missing")
-        << QStringList{u"sys.db"_s, u"fillblank.db"_s, u"changcolor.db"_s}
-        << QList<bool>{true, true, false, false};
+        << QStringList{u"sys.db"_s, u"fillblank.db"_s, u"changcolor.db"_s} << QStringList()
+        << QList<bool>{true, true, false, true};
     QTest::newRow("only fillblank.db missing")
-        << QStringList{u"sys.db"_s, u"changcolor.db"_s, u"subtration.DB"_s}
+        << QStringList{u"sys.db"_s, u"changcolor.db"_s, u"subtration.DB"_s} << QStringList()
         << QList<bool>{true, true, true, false};
+    QTest::newRow("sys.db damaged") << all << QStringList{u"sys.db"_s}
+                                    << QList<bool>{false, true, true, true};
+    QTest::newRow("changcolor.db damaged") << all << QStringList{u"changcolor.db"_s}
+                                           << QList<bool>{true, false, true, true};
 }
 
-void StartupTest::tablesOpenInOrderUntilTheFirstFailure()
+void StartupTest::eachTableOpensOnItsOwn()
 {
     QFETCH(QStringList, present);
+    QFETCH(QStringList, damaged);
     QFETCH(QList<bool>, open);
     TestWorld world(present);
+    for (const QString &file : damaged) {
+        QFile table(world.tablePath(file));
+        QVERIFY(table.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        table.write("not a table");
+    }
     world.start();
     QCOMPARE(DataModule1->Table1->active(), open[0]);
     QCOMPARE(mymainForm->Table1->active(), open[0]);
@@ -100,6 +118,47 @@ void StartupTest::tablesOpenInOrderUntilTheFirstFailure()
     QVERIFY(world.dialogs.shown.isEmpty());
     if (open[0])
         QCOMPARE(DataModule1->Table1->databaseName(), world.dataDir());
+}
+
+void StartupTest::aClosedTableNamesItsFileAndWhy_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("damage"); // else missing
+    QTest::addColumn<QString>("why");
+    QTest::newRow("subtration.DB missing") << u"subtration.DB"_s << false << u"找不到表格文件"_s;
+    QTest::newRow("subtration.DB damaged") << u"subtration.DB"_s << true
+                                           << u"已损坏或不是有效的表格文件"_s;
+    QTest::newRow("sys.db damaged") << u"sys.db"_s << true << u"已损坏或不是有效的表格文件"_s;
+}
+
+void StartupTest::aClosedTableNamesItsFileAndWhy()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, damage);
+    QFETCH(QString, why);
+    TestWorld world;
+    if (damage) {
+        QFile table(world.tablePath(file));
+        QVERIFY(table.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        table.write(QByteArray(4096, '\x5a'));
+    } else {
+        QVERIFY(QFile::remove(world.tablePath(file)));
+    }
+    world.start();
+    Table *closed = file == u"sys.db"_s ? DataModule1->Table1 : Form17->Table1;
+    QVERIFY(!closed->active());
+    try {
+        closed->first();
+        QFAIL("a closed table moved");
+    } catch (const AppError &e) {
+        QVERIFY2(e.message().contains(file) && e.message().contains(u"没有打开"_s)
+                     && e.message().contains(why),
+                 qPrintable(e.message()));
+    }
+    // The other tables are intact and open.
+    QCOMPARE(Form17->Table1->active(), file != u"subtration.DB"_s);
+    QCOMPARE(DataModule1->Table1->active(), file != u"sys.db"_s);
+    QVERIFY(Form5->Table1->active() && Form10->Table1->active());
 }
 
 void StartupTest::closingAnotherWindowHidesIt()
@@ -141,8 +200,13 @@ void StartupTest::windowsTakeTheSkinAndSurviveABadOne()
         QCOMPARE(mymainForm->suiForm1->skin().titleTop, QColor(u"#3aa0ff"_s));
         QVERIFY(Form2->styleSheet().contains(u"QToolTip"_s));
     }
+    // A well-formed skin far larger than any real one: its style sheet alone would cost
+    // hundreds of megabytes across the windows.
+    QByteArray oversized("[frame]\ntitle-top = #123456\n[style]\n");
+    while (oversized.size() <= 300 * 1024)
+        oversized += "QLabel#l" + QByteArray::number(oversized.size()) + " { color: red; }\n";
     for (const QByteArray &content : {QByteArray(), QByteArray("[frame]\ntitle-top = not-a-colour\n"),
-                                      QByteArray("\x00\xff\x10garbage", 10)}) {
+                                      QByteArray("\x00\xff\x10garbage", 10), oversized}) {
         TestWorld world;
         QFile skin(world.dataDir() + u"/skin/diamond.ssk"_s);
         QVERIFY(skin.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -152,6 +216,41 @@ void StartupTest::windowsTakeTheSkinAndSurviveABadOne()
         QCOMPARE(mymainForm->suiForm1->skin().titleTop, Skin().titleTop);
         QVERIFY(mymainForm->styleSheet().isEmpty());
     }
+}
+
+void StartupTest::aFailingMemberFreesTheMembersMadeBeforeIt_data()
+{
+    QTest::addColumn<QString>("failing");
+    for (const char *name : {"mymainForm", "Form5", "DataModule1", "Form17", "Form35"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void StartupTest::aFailingMemberFreesTheMembersMadeBeforeIt()
+{
+    QFETCH(QString, failing);
+    const qsizetype windowsBefore = QApplication::topLevelWidgets().size();
+    {
+        TestWorld world;
+        WindowSet::setCreationHook([&](const QString &instance) {
+            if (instance == failing)
+                throw AppError(u"找不到图片 “picgame1”"_s);
+        });
+        const auto unhook = qScopeGuard([] { WindowSet::setCreationHook({}); });
+        QVERIFY_THROWS_EXCEPTION(AppError, WindowSet windows(world.services));
+        // Nothing made before the failure is left: no window, no timer calling the services
+        // that go next.
+        QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
+        QVERIFY(mymainForm == nullptr && Form2 == nullptr && Form5 == nullptr
+                && DataModule1 == nullptr && Form17 == nullptr && Form35 == nullptr);
+    }
+    // The services are gone; whatever the event loop still holds runs without them.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // The next creation works.
+    TestWorld world;
+    world.start();
+    QVERIFY(mymainForm->isVisible());
 }
 
 QTEST_MAIN(StartupTest)

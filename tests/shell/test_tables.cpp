@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -534,6 +535,37 @@ private Q_SLOTS:
         QVERIFY(!bad->active());
         QCOMPARE(readBytes(path(u"bad.db"_s)), bytes);
         QCOMPARE(entries(m_dir), QStringList{u"bad.db"_s});
+    }
+
+    void engineFailuresAreExplainedInChinese_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("engineText");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("read-only file") << u"8"_s << u"attempt to write a readonly database"_s
+                                        << u"只读"_s;
+        QTest::newRow("read-only, extended code") << u"1032"_s
+                                                  << u"attempt to write a readonly database"_s
+                                                  << u"只读"_s;
+        QTest::newRow("disk full") << u"13"_s << u"database or disk is full"_s << u"磁盘已满"_s;
+        QTest::newRow("damaged") << u"11"_s << u"database disk image is malformed"_s
+                                 << u"已损坏"_s;
+        QTest::newRow("disk I/O, extended code") << u"778"_s << u"disk I/O error"_s
+                                                 << u"读写磁盘时出错"_s;
+        QTest::newRow("anything else") << u"1"_s << u"SQL logic error"_s << u"常见原因"_s;
+    }
+
+    void engineFailuresAreExplainedInChinese()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, engineText);
+        QFETCH(QString, cause);
+        const QSqlError error(QString(), engineText, QSqlError::StatementError, code);
+        const QString text = engineFailureText(u"sys.db"_s, u"保存"_s, error);
+        QVERIFY2(text.startsWith(u"表格 “sys.db” 保存失败。"_s) && text.contains(cause), qPrintable(text));
+        // The engine's own words come last, for whoever helps.
+        QVERIFY2(text.endsWith(u"（详细信息："_s + engineText + u"）"_s), qPrintable(text));
+        QVERIFY(text.indexOf(cause) < text.indexOf(engineText));
     }
 
     void twoComponentsIncrementingLoseNothing()

@@ -1,6 +1,7 @@
 // The statistics window: the colour rows' buttons, the stored counts and the two charts.
 #include "shell/tables.h"
 #include "statistics/countcharts.h"
+#include "statistics/countsource.h"
 #include "statistics/tongji.h"
 #include "tests/support/testworld.h"
 #include "toolkit/skinframe.h"
@@ -13,8 +14,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
+#include <QValueAxis>
 
 #include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 using namespace abacolo;
@@ -142,6 +145,9 @@ private Q_SLOTS:
     void aMissingRecordIsReportedNotCountedElsewhere();
     void chartsStayReadableWithNegativeAndZeroCounts_data();
     void chartsStayReadableWithNegativeAndZeroCounts();
+    void aStepPastTheLimitsIsRefusedAndNothingStored_data();
+    void aStepPastTheLimitsIsRefusedAndNothingStored();
+    void theValueAxisNeverHoldsMoreThanAFewDozenTicks();
 };
 
 void StatisticsTest::aButtonChangesItsRowsRecordOnDisk_data()
@@ -349,6 +355,70 @@ void StatisticsTest::chartsStayReadableWithNegativeAndZeroCounts()
     verifyChartsShow(counts);
     Form17->DBChart1->grab();
     QVERIFY(world.dialogs.shown.isEmpty());
+}
+
+void StatisticsTest::aStepPastTheLimitsIsRefusedAndNothingStored_data()
+{
+    QTest::addColumn<qint64>("count");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("+ at the largest count") << std::numeric_limits<qint64>::max() << 4
+                                            << u"最大值"_s;
+    QTest::newRow("- at the smallest count") << std::numeric_limits<qint64>::min() << 3
+                                             << u"最小值"_s;
+}
+
+void StatisticsTest::aStepPastTheLimitsIsRefusedAndNothingStored()
+{
+    QFETCH(qint64, count);
+    QFETCH(int, button);
+    QFETCH(QString, why);
+    TestWorld world;
+    const Counts counts{count, 0, 0, 0, 0, 0};
+    storeCounts(world, counts);
+    openWindow(world);
+
+    press(button); // on the red row: record 1
+    QCOMPARE(world.dialogs.errors().size(), 1);
+    QVERIFY2(world.dialogs.errors().first().contains(why), qPrintable(world.dialogs.errors().first()));
+    QVERIFY(!Form17->Table1->editing());
+    QCOMPARE(storedCounts(world), counts);
+    verifyChartsShow(counts);
+}
+
+void StatisticsTest::theValueAxisNeverHoldsMoreThanAFewDozenTicks()
+{
+    TestWorld world;
+    openWindow(world);
+    const QList<QAbstractAxis *> axes = Form17->DBChart2->chart()->axes(Qt::Vertical);
+    QCOMPARE(axes.size(), 1);
+    auto *axis = qobject_cast<QValueAxis *>(axes.first());
+    QVERIFY(axis);
+
+    // The axis lays out its ticks at each of these signals: check what it would lay out.
+    double mostTicks = 0;
+    int changes = 0;
+    auto check = [&] {
+        ++changes;
+        mostTicks = std::max(mostTicks, (axis->max() - axis->min()) / axis->tickInterval());
+    };
+    connect(axis, &QValueAxis::rangeChanged, this, check);
+    connect(axis, &QValueAxis::minChanged, this, check);
+    connect(axis, &QValueAxis::maxChanged, this, check);
+    connect(axis, &QValueAxis::tickIntervalChanged, this, check);
+
+    for (const qint64 count : {qint64(0), qint64(1'000), qint64(100'000), qint64(2'147'483'647),
+                               qint64(-100'000), qint64(3)}) {
+        const Counts counts{count, 0, 0, 0, 0, 0};
+        storeCounts(world, counts);
+        Form17->DataSource1->refresh();
+        QCoreApplication::processEvents();
+        verifyChartsShow(counts); // shown by the stored value, however large
+        QVERIFY2(mostTicks <= 40, qPrintable(u"count %1: %2 ticks"_s.arg(count).arg(mostTicks)));
+        QVERIFY(axis->min() <= double(std::min<qint64>(count, 0)));
+        QVERIFY(axis->max() >= double(count));
+    }
+    QVERIFY(changes > 0);
 }
 
 QTEST_MAIN(StatisticsTest)

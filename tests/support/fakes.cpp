@@ -35,6 +35,11 @@ void ScriptedDialogs::tell(const QString &caption, const QString &text)
     shown.append({u"tell"_s, caption, text});
 }
 
+void ScriptedDialogs::warn(const QString &caption, const QString &text)
+{
+    shown.append({u"warn"_s, caption, text});
+}
+
 QStringList ScriptedDialogs::errors() const
 {
     QStringList texts;

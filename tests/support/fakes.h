@@ -32,7 +32,7 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Shown
     {
-        QString kind;    // "error", "ask" or "tell"
+        QString kind;    // "error", "ask", "tell" or "warn"
         QString caption;
         QString text;
     };
@@ -40,6 +40,7 @@ public:
     void showError(const QString &text) override;
     Answer ask(const QString &caption, const QString &text) override;
     void tell(const QString &caption, const QString &text) override;
+    void warn(const QString &caption, const QString &text) override;
 
     QList<Answer> answers;   // taken in order by ask(); an unscripted question fails the test
     QList<Shown> shown;
