@@ -1,11 +1,10 @@
 #include "sheets/doitmyself.h"
 
-#include "flash/flashgames.h"
+#include "services/datadirectory.h"
+#include "services/random.h"
+#include "services/services.h"
 #include "sheets/sheetpictures.h"
-#include "shell/datadirectory.h"
-#include "shell/random.h"
-#include "shell/services.h"
-#include "shell/tables.h"
+#include "tables/tables.h"
 #include "toolkit/dbedit.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
@@ -405,7 +404,8 @@ void TForm10::suiButton2Click()
 
     if (score == 100) {
         m_services.cues.PlayCue(u"vright"_s);
-        Form15->Show();
+        if (m_reward)
+            m_reward->Show();
         hide();
     } else {
         m_services.cues.PlayCue(u"cat"_s);

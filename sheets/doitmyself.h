@@ -33,6 +33,8 @@ class TForm10 : public Form
 
 public:
     explicit TForm10(Services &services);
+    // The window that full marks open (the reward games); the window set knows it.
+    void setRewardWindow(Form *window) { m_reward = window; }
 
     FileTheme *suiFileTheme1;
     Table *Table1;
@@ -87,6 +89,7 @@ private:
     void fill(Draw draw);
 
     Services &m_services;
+    Form *m_reward = nullptr;
     std::array<DBEdit *, 20> m_numbers{};
     std::array<QLineEdit *, 10> m_answers{};
     std::array<QLabel *, 10> m_signs{};

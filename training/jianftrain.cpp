@@ -1,9 +1,9 @@
 #include "training/jianftrain.h"
 
-#include "shell/datadirectory.h"
-#include "shell/pictures.h"
-#include "shell/random.h"
-#include "shell/services.h"
+#include "services/datadirectory.h"
+#include "services/pictures.h"
+#include "services/random.h"
+#include "services/services.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
 #include "toolkit/imagebutton.h"

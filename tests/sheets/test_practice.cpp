@@ -1,9 +1,9 @@
 // The practice window: dragging, snapping and marking on the ordering and colouring pages,
 // the questions, the hint buttons, the colour sets and the clock.
 
+#include "services/sysdatamoudle.h"
 #include "sheets/games4_1.h"
 #include "shell/mainform.h"
-#include "shell/sysdatamoudle.h"
 #include "tests/support/testworld.h"
 #include "toolkit/bevel.h"
 #include "toolkit/colourtile.h"

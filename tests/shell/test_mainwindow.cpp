@@ -1,6 +1,6 @@
 // The main window: topic buttons opening their windows, hover pictures, the header.
+#include "services/pictures.h"
 #include "shell/mainform.h"
-#include "shell/pictures.h"
 #include "shell/windowset.h"
 #include "tests/support/testworld.h"
 #include "toolkit/imagebutton.h"

@@ -1,8 +1,8 @@
 // The local table engine: navigation, editing, storage, passwords, refused files, concurrent
 // writers (components and processes), table file creation and the program's seed scripts.
 
-#include "shell/tables.h"
-#include "toolkit/apperror.h"
+#include "tables/apperror.h"
+#include "tables/tables.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The statistics window: the colour rows' buttons, the stored counts and the two charts.
-#include "shell/tables.h"
 #include "statistics/countcharts.h"
 #include "statistics/tongji.h"
+#include "tables/tables.h"
 #include "tests/support/testworld.h"
 #include "toolkit/skinframe.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/answerlog.h"
-#include "shell/services.h"
+#include "services/answerlog.h"
+#include "services/services.h"
 
 #include <QList>
 #include <QSize>

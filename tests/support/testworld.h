@@ -1,9 +1,9 @@
 #pragma once
 
-#include "shell/pictures.h"
-#include "shell/random.h"
-#include "shell/tablecounters.h"
-#include "shell/tables.h"
+#include "services/pictures.h"
+#include "services/random.h"
+#include "services/tablecounters.h"
+#include "tables/tables.h"
 #include "tests/support/fakes.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 // The addition training: drawing the two groups, judging, the numbered answer column, the
 // flags, the pause before the next addition, the run-wide wrong answers and the animation.
+#include "services/random.h"
+#include "services/sysdatamoudle.h"
 #include "shell/mainform.h"
-#include "shell/random.h"
-#include "shell/sysdatamoudle.h"
-#include "shell/tables.h"
+#include "tables/tables.h"
 #include "tests/support/testworld.h"
 #include "toolkit/imagebutton.h"
 #include "toolkit/skinframe.h"

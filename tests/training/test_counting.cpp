@@ -1,11 +1,11 @@
 // The counting game: questions, judging, the numbered answer, flags, the flag window and the
 // animation.
+#include "services/random.h"
+#include "services/sysdatamoudle.h"
 #include "shell/mainform.h"
-#include "shell/random.h"
-#include "shell/sysdatamoudle.h"
-#include "shell/tables.h"
+#include "tables/apperror.h"
+#include "tables/tables.h"
 #include "tests/support/testworld.h"
-#include "toolkit/apperror.h"
 #include "toolkit/imagebutton.h"
 #include "toolkit/skinframe.h"
 #include "toolkit/speedbutton.h"

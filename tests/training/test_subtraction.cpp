@@ -1,9 +1,9 @@
 // The subtraction training: the two groups, judging differences from -10 to 9, the next
 // subtraction at once, wrong answers run through the addition training, and the number line.
+#include "services/random.h"
+#include "services/sysdatamoudle.h"
 #include "shell/mainform.h"
-#include "shell/random.h"
-#include "shell/sysdatamoudle.h"
-#include "shell/tables.h"
+#include "tables/tables.h"
 #include "tests/support/testworld.h"
 #include "toolkit/imagebutton.h"
 #include "toolkit/skinframe.h"

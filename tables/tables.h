@@ -113,6 +113,10 @@ private:
     Engine *m_engine = nullptr;
 };
 
+// Checks a file's SQLite header against its size without handing the file to SQLite, so an
+// empty, truncated or foreign file is refused before anything could touch it.
+bool sqliteHeaderLooksValid(const QString &path);
+
 // Makes a table file from an SQL seed script: the script creates the table named after the
 // file's stem and its records; the password's mark is added. Never replaces an existing file.
 // Returns false with a reason if the file exists or the script fails.

@@ -1,8 +1,8 @@
-#include "shell/tablecounters.h"
+#include "services/tablecounters.h"
 
-#include "shell/sysdatamoudle.h"
-#include "shell/tables.h"
-#include "toolkit/apperror.h"
+#include "services/sysdatamoudle.h"
+#include "tables/apperror.h"
+#include "tables/tables.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
-#include "shell/tables.h"
+#include "tables/tables.h"
 
-#include "toolkit/apperror.h"
+#include "tables/apperror.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -70,33 +70,6 @@ bool isBusy(const QSqlError &error)
     return code == u"5"_s || code == u"6"_s; // SQLITE_BUSY, SQLITE_LOCKED
 }
 
-// Checks the SQLite header against the file's size without handing the file to SQLite, so an
-// empty, truncated or foreign file is refused before anything could touch it.
-bool headerLooksValid(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const qint64 size = file.size();
-    const QByteArray header = file.read(100);
-    if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
-        return false;
-    const auto *bytes = reinterpret_cast<const uchar *>(header.constData());
-    qint64 pageSize = qFromBigEndian<quint16>(bytes + 16);
-    if (pageSize == 1)
-        pageSize = 65536;
-    if (pageSize < 512 || pageSize > 65536 || (pageSize & (pageSize - 1)) != 0)
-        return false;
-    if (size < pageSize || size % pageSize != 0)
-        return false;
-    const quint32 changeCounter = qFromBigEndian<quint32>(bytes + 24);
-    const quint32 pageCount = qFromBigEndian<quint32>(bytes + 28);
-    const quint32 validFor = qFromBigEndian<quint32>(bytes + 92);
-    if (pageCount != 0 && changeCounter == validFor && size < qint64(pageCount) * pageSize)
-        return false;
-    return true;
-}
-
 // Splits a seed script into statements: a statement ends with ';' at the end of a line.
 // Lines starting with "--" are comments.
 QStringList scriptStatements(const QString &script)
@@ -140,6 +113,31 @@ private:
 };
 
 } // namespace
+
+bool sqliteHeaderLooksValid(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
+        return false;
+    const auto *bytes = reinterpret_cast<const uchar *>(header.constData());
+    qint64 pageSize = qFromBigEndian<quint16>(bytes + 16);
+    if (pageSize == 1)
+        pageSize = 65536;
+    if (pageSize < 512 || pageSize > 65536 || (pageSize & (pageSize - 1)) != 0)
+        return false;
+    if (size < pageSize || size % pageSize != 0)
+        return false;
+    const quint32 changeCounter = qFromBigEndian<quint32>(bytes + 24);
+    const quint32 pageCount = qFromBigEndian<quint32>(bytes + 28);
+    const quint32 validFor = qFromBigEndian<quint32>(bytes + 92);
+    if (pageCount != 0 && changeCounter == validFor && size < qint64(pageCount) * pageSize)
+        return false;
+    return true;
+}
 
 struct Table::Engine
 {
@@ -251,7 +249,7 @@ void Table::open()
     const QFileInfo info(path);
     if (!info.exists())
         fail(u"找不到表格文件 “"_s + m_tableName + u"”："_s + QDir::toNativeSeparators(path));
-    if (!info.isFile() || !headerLooksValid(path))
+    if (!info.isFile() || !sqliteHeaderLooksValid(path))
         fail(corrupt);
 
     auto engine = std::make_unique<Engine>();

@@ -1,6 +1,6 @@
-#include "shell/sysdatamoudle.h"
+#include "services/sysdatamoudle.h"
 
-#include "shell/tables.h"
+#include "tables/tables.h"
 
 using namespace Qt::StringLiterals;
 
