@@ -13,8 +13,9 @@
 #include "flash/flashnumview.h"
 #include "flash/movieplayermodule.h"
 #include "flash/shockwaveflash.h"
-#include "services/answerlog.h"
+#include "services/datadirectory.h"
 #include "services/displaymode.h"
+#include "services/historylog.h"
 #include "services/messagedialogs.h"
 #include "services/pictures.h"
 #include "services/random.h"
@@ -187,7 +188,7 @@ int main(int argc, char **argv)
     TableCounters counters;
     TableSession session;
     ScreenDisplay display;
-    TemporaryAnswerLog answers; // TODO(answer log): replaced by the history.db log
+    HistoryLog answers(clock, dialogs, DataDirectory());
     Services services{clock, random, dialogs, cues, pictures, counters, session, display, answers};
     WindowSet windows(services);
     mymainForm->Show();

@@ -136,6 +136,7 @@ TForm10::TForm10(Services &services)
     , suiFileTheme1(new FileTheme(this))
     , Table1(new Table(services.session, u"fillblank.db"_s, this))
     , m_services(services)
+    , m_answer(services.clock, services.answers, u"sheet"_s)
 {
     Table1->setObjectName(u"Table1"_s);
     setStaysOnTop(true);
@@ -256,6 +257,7 @@ void TForm10::FormActivate()
     // handler, so nothing is drawn.
     suiComboBox1->setCurrentIndex(suiComboBox1->property("tag").toInt());
     suiComboBox2->setCurrentIndex(0);
+    m_answer.asked(QString());
 }
 
 void TForm10::suiComboBox1Change()
@@ -307,6 +309,7 @@ void TForm10::suiButton1Click()
         FillDivisionPairs(10);
     // Anything else draws nothing: the old numbers stay.
 
+    m_answer.asked(QString());
     suiEdit(1)->setFocus();
 }
 
@@ -399,16 +402,22 @@ void TForm10::suiButton2Click()
         exercises.at(size_t(k - 1)) = {*first, *second, *answer};
     }
     int score = 0;
-    for (const Exercise &e : exercises)
-        score += isRight(operation, e.first, e.second, e.answer) ? 10 : 0;
+    for (const Exercise &e : exercises) {
+        const bool right = isRight(operation, e.first, e.second, e.answer);
+        score += right ? 10 : 0;
+        m_answer.given(QString::number(e.first) + OperationSigns.at(operation) + QString::number(e.second),
+                       QString::number(e.answer), right);
+    }
 
     if (score == 100) {
         m_services.cues.PlayCue(u"vright"_s);
+        m_answer.report();
         if (m_reward)
             m_reward->Show();
         hide();
     } else {
         m_services.cues.PlayCue(u"cat"_s);
+        m_answer.report();
     }
     Label23->show();
     Label24->show();

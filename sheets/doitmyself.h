@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/answerrecorder.h"
 #include "toolkit/form.h"
 
 #include <QComboBox>
@@ -89,6 +90,7 @@ private:
     void fill(Draw draw);
 
     Services &m_services;
+    AnswerRecorder m_answer;
     Form *m_reward = nullptr;
     std::array<DBEdit *, 20> m_numbers{};
     std::array<QLineEdit *, 10> m_answers{};

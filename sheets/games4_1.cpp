@@ -194,6 +194,28 @@ void snapIntoBoxes(const std::array<Control *, Controls> &controls,
     }
 }
 
+// What stands in the boxes, from left to right, above the line: the number of the control in
+// each (1 for the first of `controls`), "·" for an empty box. The answer as the log keeps it.
+template<typename Control, size_t Controls, size_t Boxes>
+QString arrangement(const std::array<Control *, Controls> &controls,
+                    const std::array<Bevel *, Boxes> &boxes, int line)
+{
+    std::array<Bevel *, Boxes> fromLeft = boxes;
+    std::sort(fromLeft.begin(), fromLeft.end(), [](Bevel *a, Bevel *b) { return a->x() < b->x(); });
+    QString text;
+    for (const Bevel *box : fromLeft) {
+        QString in = u"·"_s;
+        for (size_t i = 0; i < controls.size(); ++i) {
+            if (controls[i]->x() == box->x() && controls[i]->y() < line) {
+                in = QString::number(i + 1);
+                break;
+            }
+        }
+        text += in;
+    }
+    return text;
+}
+
 QProgressBar *makeBar(const QString &name, QWidget *page, QRect geometry)
 {
     auto *bar = new QProgressBar(page);
@@ -230,6 +252,8 @@ TForm5::TForm5(Services &services)
     , Table1(new Table(services.session, u"changcolor.db"_s, this))
     , Timer1(new Timer(u"Timer1"_s, this, 1000, true))
     , m_services(services)
+    , m_ordering(services.clock, services.answers, u"ordering"_s)
+    , m_colouring(services.clock, services.answers, u"colouring"_s)
 {
     Table1->setObjectName(u"Table1"_s);
     setStaysOnTop(true);
@@ -532,12 +556,16 @@ void TForm5::ScoreOrder()
             score += 20;
     }
     suiProgressBar1->setValue(score);
+    const QString order = arrangement(m_pictures, m_orderBoxes, line);
+    if (order != std::exchange(m_lastOrder, order))
+        m_ordering.given(order, score == 100);
     if (score == 100) {
         m_services.cues.PlayCue(u"vright"_s);
         Label23->show();
         Label24->show();
         Label24->setText(u"100"_s);
     }
+    m_ordering.report();
 }
 
 void TForm5::ScoreColours()
@@ -549,8 +577,12 @@ void TForm5::ScoreColours()
             score += m_tiles[i] == Image12 ? 16 : 14;
     }
     suiProgressBar2->setValue(score);
+    const QString colours = arrangement(m_tiles, m_colourBoxes, line);
+    if (colours != std::exchange(m_lastColours, colours))
+        m_colouring.given(colours, score == 100);
     if (score == 100)
         m_services.cues.PlayCue(u"vright"_s);
+    m_colouring.report();
 }
 
 // --- Questions and hints -------------------------------------------------------------------
@@ -578,6 +610,8 @@ void TForm5::suiButton2Click()
     const int top = Label2->y() + 50;
     for (int j = 0; j < 5; ++j)
         m_pictures[OrderArrangements[r][j] - 1]->move(m_orderBoxes[j]->x(), top);
+    m_ordering.asked(Label1->text() + u"→"_s + Label5->text());
+    m_lastOrder = arrangement(m_pictures, m_orderBoxes, Label9->y());
 }
 
 void TForm5::suiButton1Click()
@@ -599,6 +633,8 @@ void TForm5::suiButton5Click()
         // Box j + 1 from the left is Bevel(12 − j).
         m_tiles[ColourArrangements[r][j] - 6]->move(m_colourBoxes[6 - j]->x(), top);
     }
+    m_colouring.asked(u"颜色配对"_s);
+    m_lastColours = arrangement(m_tiles, m_colourBoxes, Label9->y());
 }
 
 void TForm5::suiButton3Click()

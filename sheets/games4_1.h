@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/answerrecorder.h"
 #include "toolkit/form.h"
 #include "toolkit/panel.h"
 
@@ -114,6 +115,10 @@ private:
                             const QPixmap &glyph, const QString &hint);
 
     Services &m_services;
+    AnswerRecorder m_ordering;
+    AnswerRecorder m_colouring;
+    QString m_lastOrder;    // the arrangements last reported, so that a drop that changes
+    QString m_lastColours;  // nothing is no new answer
     std::array<PictureCard *, 5> m_pictures{};  // Image1 … Image5
     std::array<Bevel *, 5> m_orderBoxes{};      // Bevel1 … Bevel5
     std::array<QLabel *, 5> m_counts{};         // Label2, Label3, Label4, Label6, Label7

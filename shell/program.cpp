@@ -1,7 +1,8 @@
 #include "shell/program.h"
 
-#include "services/answerlog.h"
+#include "services/datadirectory.h"
 #include "services/displaymode.h"
+#include "services/historylog.h"
 #include "services/messagedialogs.h"
 #include "services/pictures.h"
 #include "services/random.h"
@@ -76,7 +77,7 @@ int runProgram(int argc, char **argv)
         TableCounters counters;
         TableSession session;
         ScreenDisplay display;
-        TemporaryAnswerLog answers; // TODO(answer log): replaced by the history.db log
+        HistoryLog answers(clock, dialogs, DataDirectory());
         Services services{clock, random, dialogs, cues, pictures, counters, session, display, answers};
         HandlerGate::setErrorReporter([&dialogs](const QString &text) { dialogs.showError(text); });
 

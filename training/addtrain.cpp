@@ -52,6 +52,7 @@ TForm14::TForm14(Services &services)
     : Form(u"Form14"_s, u"数一数有几个"_s, QSize(1015, 733))
     , suiFileTheme1(new FileTheme(this))
     , m_services(services)
+    , m_answer(services.clock, services.answers, u"addition"_s)
     , m_animation(this, services.pictures, [this] { Timer1Timer(); }, [this] { Timer2Timer(); })
 {
     setStaysOnTop(true);
@@ -208,11 +209,14 @@ void TForm14::Button2Click()
     // The sum stays within 10.
     secondCount = m_services.random.below(11 - std::max(firstCount, 0));
     showFirstPlaces(m_second, secondCount);
+    m_answer.asked(QString::number(firstCount) + u'+' + QString::number(secondCount));
 }
 
 void TForm14::judge(int number)
 {
-    if (number == firstCount + secondCount)
+    const bool right = number == firstCount + secondCount;
+    m_answer.given(QString::number(number), right);
+    if (right)
         RightAnswer();
     else
         WrongAnswer();
@@ -238,6 +242,7 @@ void TForm14::RightAnswer()
     m_flagRow->addFlag(flagCount, flagSet, m_services.pictures);
     m_services.counters.IncrementCounter(u"num"_s);
     m_services.cues.PlayCue(u"vright"_s);
+    m_answer.report();
     for (ImageButton *picture : m_sum)
         picture->setText(QString());
     ShowSum();
@@ -250,6 +255,7 @@ void TForm14::WrongAnswer()
     // Counted first: if the counter fails, the answer neither sounds nor counts as wrong.
     m_services.counters.IncrementCounter(u"num"_s);
     m_services.cues.PlayCue(u"vwrong"_s);
+    m_answer.report();
     // Counted over the whole run: every third wrong answer shows the answer.
     if (++wrongCount < 3)
         return;

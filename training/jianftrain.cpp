@@ -65,6 +65,7 @@ TForm25::TForm25(Services &services)
     : Form(u"Form25"_s, u"正负减法练习"_s, QSize(1018, 733))
     , suiFileTheme1(new FileTheme(this))
     , m_services(services)
+    , m_answer(services.clock, services.answers, u"subtraction"_s)
     , m_animation(this, services.pictures, [this] { Timer1Timer(); }, [this] { Timer2Timer(); })
 {
     setPlacement(Placement::MainWindowCentre);
@@ -228,19 +229,26 @@ void TForm25::Button2Click()
     m_services.random.seed(m_services.clock.secondsNow());
     secondCount = m_services.random.below(11 - std::max(firstCount, 0));
     showFirstPlaces(m_second, secondCount);
+    m_answer.asked(QString::number(firstCount) + u'-' + QString::number(secondCount));
 }
 
 void TForm25::judge(int value)
 {
-    if (value == firstCount - secondCount)
+    const bool right = value == firstCount - secondCount;
+    m_answer.given(QString::number(value), right);
+    if (right) {
         RightAnswer();
-    else
+    } else {
+        // The addition training's wrong-answer sequence, cue first; written after it.
         Form14->WrongAnswer();
+        m_answer.report();
+    }
 }
 
 void TForm25::RightAnswer()
 {
     m_services.cues.PlayCue(u"vright"_s);
+    m_answer.report();
     Button1Click();
     Button2Click();
 }
