@@ -10,6 +10,7 @@
 #include "sheets/games4_1.h"
 #include "shell/menupanel.h"
 #include "statistics/tongji.h"
+#include "tables/tablepassword.h"
 #include "tables/tables.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
@@ -37,14 +38,68 @@ TmymainForm *mymainForm = nullptr;
 
 namespace {
 
-const QString TablePassword = u"qqqqqq777777"_s;
-
 // Our own publisher line and its page.
 const QString PublisherName = u"亲子数学工作室"_s;
 const QUrl PublisherPage(u"https://abacolo.example/"_s);
 
-// One topic of the grid, in button order: its label, caption, tool tip, and the pictures
-// under the mouse (also the picture at start, but for `suiImageButton9`) and away from it.
+// What a topic opens: brings its window up and returns the window to align with the main
+// window's top (none for the lessons chooser, which keeps its own place).
+using OpenTopic = Form *(*)();
+
+Form *openLessons()
+{
+    Form32->Show();
+    return nullptr;
+}
+
+Form *openCounting()
+{
+    Form2->Show();
+    return Form2;
+}
+
+Form *openAddition()
+{
+    Form14->Show();
+    return Form14;
+}
+
+Form *openSheet()
+{
+    Form10->Show();
+    Form10->restoreLastOperation();
+    return Form10;
+}
+
+Form *openColouring()
+{
+    Form5->Show();
+    Form5->showColouringPage();
+    return Form5;
+}
+
+Form *openSubtraction()
+{
+    Form25->Show();
+    return Form25;
+}
+
+Form *openOrdering()
+{
+    Form5->Show();
+    Form5->showOrderingPage();
+    return Form5;
+}
+
+Form *openStatistics()
+{
+    Form17->Show();
+    return Form17;
+}
+
+// One topic of the grid, in button order: its label, caption, tool tip, the pictures under
+// the mouse (also the picture at start, but for `suiImageButton9`) and away from it, and
+// what it opens (nothing yet for a topic without an activity).
 struct Topic
 {
     const char16_t *label;
@@ -52,29 +107,30 @@ struct Topic
     const char16_t *hint;
     const char16_t *entered;
     const char16_t *left;
+    OpenTopic open;
 };
 
 constexpr std::array<Topic, TmymainForm::TopicCount> Topics{{
-    {u"Label18", u"认识数字", u"Learning Numbers", u"picgame25", u"picgame26"},
-    {u"Label1", u"数数小动物", u"Counting Animals", u"aqua1", u"aqua2"},
-    {u"Label2", u"看图练习", u"Adding", u"picgame3", u"picgame4"},
-    {u"Label3", u"做练习玩游戏", u"Training", u"picgame7", u"picgame8"},
-    {u"Label4", u"物体几何形状", u"Recognizeing Shapes", u"picgame11", u"picgame12"},
-    {u"Label5", u"物体色彩", u"Colours", u"picgame23", u"picgame24"},
-    {u"Label6", u"数轴", u"Subtracting  && Counting Coins", u"picgame29", u"picgame30"},
-    {u"Label7", u"顺序", u"Ordinals", u"picgame15", u"picgame16"},
-    {u"Label8", u"统计", u"Collecting Data", u"picgame35", u"picgame36"},
-    {u"Label17", u"找错误", u"Finding Errors", u"picgame27", u"picgame34"},
-    {u"Label9", u"倍数的认识", u"multiple", u"picgame21", u"picgame22"},
-    {u"Label10", u"比较数字", u"Comparing Amounts", u"picgame13", u"picgame14"},
-    {u"Label11", u"认识时间", u"Counting Sharps", u"picgame28", u"picgame33"},
-    {u"Label12", u"智力游戏", u"Games", u"picgame37", u"picgame38"},
-    {u"Label19", u"统计图", u"Bar Graphs", u"picgame1", u"picgame2"},
-    {u"Label13", u"判断路径", u"path", u"picgame17", u"picgame18"},
-    {u"Label14", u"魔法数字", u"Direction", u"picgame19", u"picgame20"},
-    {u"Label15", u"等量建立", u"Building Equations", u"picgame5", u"picgame6"},
-    {u"Label16", u"乘法口诀", u"Mutiplying", u"picgame9", u"picgame10"},
-    {u"Label20", u"一半", u"Understanding Half", u"picgame31", u"picgame32"},
+    {u"Label18", u"认识数字", u"Learning Numbers", u"picgame25", u"picgame26", openLessons},
+    {u"Label1", u"数数小动物", u"Counting Animals", u"aqua1", u"aqua2", openCounting},
+    {u"Label2", u"看图练习", u"Adding", u"picgame3", u"picgame4", openAddition},
+    {u"Label3", u"做练习玩游戏", u"Training", u"picgame7", u"picgame8", openSheet},
+    {u"Label4", u"物体几何形状", u"Recognizeing Shapes", u"picgame11", u"picgame12", nullptr},
+    {u"Label5", u"物体色彩", u"Colours", u"picgame23", u"picgame24", openColouring},
+    {u"Label6", u"数轴", u"Subtracting  && Counting Coins", u"picgame29", u"picgame30", openSubtraction},
+    {u"Label7", u"顺序", u"Ordinals", u"picgame15", u"picgame16", openOrdering},
+    {u"Label8", u"统计", u"Collecting Data", u"picgame35", u"picgame36", openStatistics},
+    {u"Label17", u"找错误", u"Finding Errors", u"picgame27", u"picgame34", nullptr},
+    {u"Label9", u"倍数的认识", u"multiple", u"picgame21", u"picgame22", nullptr},
+    {u"Label10", u"比较数字", u"Comparing Amounts", u"picgame13", u"picgame14", nullptr},
+    {u"Label11", u"认识时间", u"Counting Sharps", u"picgame28", u"picgame33", nullptr},
+    {u"Label12", u"智力游戏", u"Games", u"picgame37", u"picgame38", nullptr},
+    {u"Label19", u"统计图", u"Bar Graphs", u"picgame1", u"picgame2", nullptr},
+    {u"Label13", u"判断路径", u"path", u"picgame17", u"picgame18", nullptr},
+    {u"Label14", u"魔法数字", u"Direction", u"picgame19", u"picgame20", nullptr},
+    {u"Label15", u"等量建立", u"Building Equations", u"picgame5", u"picgame6", nullptr},
+    {u"Label16", u"乘法口诀", u"Mutiplying", u"picgame9", u"picgame10", nullptr},
+    {u"Label20", u"一半", u"Understanding Half", u"picgame31", u"picgame32", nullptr},
 }};
 
 // The picture a topic button shows at start: the one under the mouse, except for
@@ -232,16 +288,12 @@ void TmymainForm::openTables()
     // Opening errors are swallowed: the first table that fails ends the sequence and the
     // tables after it stay closed. An activity using a closed table reports it then.
     try {
-        DataModule1->Table1->setDatabaseName(directory);
-        DataModule1->Table1->open();
+        DataModule1->openTables(directory);
         Table1->setDatabaseName(directory);
         Table1->setActive(true);
-        Form5->Table1->setDatabaseName(directory);
-        Form5->Table1->setActive(true);
-        Form17->Table1->setActive(true); // no database name: the current directory
-        Form17->Table1->first();
-        Form10->Table1->setDatabaseName(directory);
-        Form10->Table1->setActive(true);
+        Form5->openTables(directory);
+        Form17->openTables();
+        Form10->openTables(directory);
     } catch (...) {
     }
 }
@@ -256,47 +308,9 @@ void TmymainForm::suiImageButton1Click()
     for (int n = 1; n <= TopicCount; ++n) {
         if (pressed != topicName(n))
             continue;
-        switch (n) {
-        case 1:
-            Form32->Show();
-            break;
-        case 2:
-            Form2->Show();
-            alignTop(Form2);
-            break;
-        case 3:
-            Form14->Show();
-            alignTop(Form14);
-            break;
-        case 4:
-            Form10->Show();
-            // The operation of the last sheet comes back.
-            Form10->suiComboBox1->setCurrentIndex(Form10->suiComboBox1->property("tag").toInt());
-            alignTop(Form10);
-            break;
-        case 6:
-            Form5->Show();
-            Form5->Panel2->raise();
-            Form5->suiButton5->setVisible(true);
-            Form5->suiButton3->setVisible(true);
-            Form5->suiButton5Click(); // performs a click: a new colouring question
-            alignTop(Form5);
-            break;
-        case 7:
-            Form25->Show();
-            alignTop(Form25);
-            break;
-        case 8:
-            Form5->Show();
-            Form5->Panel1->raise();
-            alignTop(Form5);
-            break;
-        case 9:
-            Form17->Show();
-            alignTop(Form17);
-            break;
-        default:
-            break; // a topic without an activity
+        if (const OpenTopic open = Topics.at(size_t(n - 1)).open) {
+            if (Form *window = open())
+                alignTop(window);
         }
     }
 }
