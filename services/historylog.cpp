@@ -57,7 +57,8 @@ QSqlDatabase openFile(const QString &path, const QString &connection, bool creat
     QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
     url.setQuery(create ? u"mode=rwc"_s : u"mode=ro"_s);
     db.setDatabaseName(url.toString(QUrl::FullyEncoded));
-    db.setConnectOptions(u"QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT="_s + QString::number(kBusyTimeoutMs));
+    db.setConnectOptions(u"QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT="_s
+                         + QString::number(kBusyTimeoutMs));
     if (!db.open())
         throw AppError(u"答题记录文件 “"_s + kFileName + u"” 无法打开："_s + db.lastError().text());
     return db;
@@ -91,7 +92,9 @@ void exec(QSqlQuery &query, const QString &sql)
 } // namespace
 
 HistoryLog::HistoryLog(Clock &clock, Dialogs &dialogs, QString directory)
-    : m_clock(clock), m_dialogs(dialogs), m_directory(std::move(directory))
+    : m_clock(clock)
+    , m_dialogs(dialogs)
+    , m_directory(std::move(directory))
 {
 }
 
@@ -115,7 +118,8 @@ void HistoryLog::record(const AnsweredQuestion &answered)
         if (m_reported)
             return;
         m_reported = true;
-        m_dialogs.showError(e.message() + u"。答题照常进行，但这次的答题没有记下；文件保持原样。"_s);
+        m_dialogs.showError(e.message()
+                            + u"。答题照常进行，但这次的答题没有记下；文件保持原样。"_s);
     }
 }
 
@@ -152,8 +156,9 @@ void HistoryLog::append(const AnsweredQuestion &answered)
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     // One statement is one transaction: the row is whole or absent, and waits out another
     // copy's write.
-    if (!query.prepare(u"INSERT INTO history (answered_at, activity, question, answer, is_right, msecs_taken)"
-                       " VALUES (?, ?, ?, ?, ?, ?)"_s))
+    if (!query.prepare(
+            u"INSERT INTO history (answered_at, activity, question, answer, is_right, msecs_taken)"
+            " VALUES (?, ?, ?, ?, ?, ?)"_s))
         failSql(query.lastError());
     query.addBindValue(at.toString(kTimeFormat));
     query.addBindValue(answered.activity);
@@ -172,8 +177,9 @@ QList<HistoryRow> HistoryLog::readRows(const QString &filePath)
     try {
         QSqlDatabase db = openFile(filePath, connection, false);
         QSqlQuery query(db);
-        exec(query, u"SELECT answered_at, activity, question, answer, is_right, msecs_taken"
-                    " FROM history ORDER BY id"_s);
+        exec(query,
+             u"SELECT answered_at, activity, question, answer, is_right, msecs_taken"
+             " FROM history ORDER BY id"_s);
         while (query.next()) {
             HistoryRow row;
             row.answeredAt = QDateTime::fromString(query.value(0).toString(), kTimeFormat);
