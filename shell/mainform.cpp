@@ -38,6 +38,26 @@ TmymainForm *mymainForm = nullptr;
 
 namespace {
 
+// The layout: where everything stands on the window (the header words' lefts are in their
+// table below).
+constexpr QRect HeaderPicture(0, 24, 1018, 97);
+constexpr int HeaderWordTop = 88;
+constexpr QRect PublisherLink(229, 38, 105, 26);
+constexpr QRect Background(-1, 118, 1019, 646);
+constexpr QRect Strip(0, 132, 11, 633);
+constexpr QRect AgeTabs(11, 130, 270, 615); // `RzPageControl1`
+// The grid: four rows of five buttons, numbered row by row, a label under each; the last
+// label stands a pixel lower.
+constexpr int TopicButtonSide = 57;
+constexpr std::array<int, 4> ButtonTops{227, 331, 435, 547};
+constexpr std::array<int, 5> ButtonLefts{376, 488, 600, 712, 832};
+constexpr std::array<int, 4> LabelTops{295, 403, 507, 615};
+constexpr std::array<int, 5> LabelLefts{360, 470, 583, 695, 814};
+constexpr int LastLabelTop = 616;
+constexpr int LabelWidth = 90;
+constexpr QRect PressedName(912, 32, 89, 21); // `Edit3`, never shown
+constexpr QRect WholeScreen(0, 0, 1024, 768);
+
 // Our own publisher line and its page.
 const QString PublisherName = u"亲子数学工作室"_s;
 const QUrl PublisherPage(u"https://abacolo.example/"_s);
@@ -117,7 +137,8 @@ constexpr std::array<Topic, TmymainForm::TopicCount> Topics{{
     {u"Label3", u"做练习玩游戏", u"Training", u"picgame7", u"picgame8", openSheet},
     {u"Label4", u"物体几何形状", u"Recognizeing Shapes", u"picgame11", u"picgame12", nullptr},
     {u"Label5", u"物体色彩", u"Colours", u"picgame23", u"picgame24", openColouring},
-    {u"Label6", u"数轴", u"Subtracting  && Counting Coins", u"picgame29", u"picgame30", openSubtraction},
+    {u"Label6", u"数轴", u"Subtracting  && Counting Coins", u"picgame29", u"picgame30",
+     openSubtraction},
     {u"Label7", u"顺序", u"Ordinals", u"picgame15", u"picgame16", openOrdering},
     {u"Label8", u"统计", u"Collecting Data", u"picgame35", u"picgame36", openStatistics},
     {u"Label17", u"找错误", u"Finding Errors", u"picgame27", u"picgame34", nullptr},
@@ -140,12 +161,6 @@ QString startPicture(int n)
     const Topic &topic = Topics.at(size_t(n - 1));
     return QString::fromUtf16(n == 9 ? topic.left : topic.entered);
 }
-
-// The grid: four rows of five buttons, numbered row by row, a label under each.
-constexpr std::array<int, 4> ButtonTops{227, 331, 435, 547};
-constexpr std::array<int, 5> ButtonLefts{376, 488, 600, 712, 832};
-constexpr std::array<int, 4> LabelTops{295, 403, 507, 615};
-constexpr std::array<int, 5> LabelLefts{360, 470, 583, 695, 814};
 
 // The header's words, left to right.
 struct HeaderWord
@@ -185,7 +200,7 @@ void TmymainForm::buildLayout()
 {
     // Header: picture, the six words and the publisher's link.
     Image1 = new PictureBox(u"Image1"_s, suiForm1);
-    Image1->setGeometry(0, 24, 1018, 97);
+    Image1->setGeometry(HeaderPicture);
     Image1->setPicture(QPixmap(u":/layout/header.bmp"_s));
     Image1->setMouseTracking(true);
     onEvent(Image1, &PictureBox::mouseMoved, this, [this](QPoint) { Image1MouseMove(); });
@@ -194,7 +209,8 @@ void TmymainForm::buildLayout()
     for (size_t i = 0; i < HeaderWords.size(); ++i) {
         const HeaderWord &word = HeaderWords.at(i);
         words.at(i) = makeLabel(QString::fromUtf16(word.label), QString::fromUtf16(word.text),
-                                suiForm1, QPoint(word.left, 88), uiFont(15, true), Qt::white);
+                                suiForm1, QPoint(word.left, HeaderWordTop), uiFont(15, true),
+                                Qt::white);
     }
     Label21 = words[0];
     Label24 = words[1];
@@ -207,7 +223,7 @@ void TmymainForm::buildLayout()
     suiURLLabel2->setFont(uiFont(15, true));
     suiURLLabel2->setStyleSheet(u"color: white;"_s);
     suiURLLabel2->setAlignment(Qt::AlignCenter);
-    suiURLLabel2->setGeometry(229, 38, 105, 26);
+    suiURLLabel2->setGeometry(PublisherLink);
     // A soft shadow keeps the white words readable where the sky is light.
     auto *shadow = new QGraphicsDropShadowEffect(suiURLLabel2);
     shadow->setBlurRadius(4);
@@ -218,12 +234,12 @@ void TmymainForm::buildLayout()
 
     // Topic area: background and the strip left of the age tabs.
     Image2 = new PictureBox(u"Image2"_s, suiForm1);
-    Image2->setGeometry(-1, 118, 1019, 646);
+    Image2->setGeometry(Background);
     Image2->setPicture(QPixmap(u":/layout/background.bmp"_s));
     Image3 = new PictureBox(u"Image3"_s, suiForm1);
-    Image3->setGeometry(0, 132, 11, 633);
+    Image3->setGeometry(Strip);
     Image3->setPicture(QPixmap(u":/layout/strip.bmp"_s));
-    (new MenuPanel(suiForm1))->setGeometry(11, 130, 270, 615); // `RzPageControl1`, the age tabs
+    (new MenuPanel(suiForm1))->setGeometry(AgeTabs); // the age tabs
 
     // The topic grid.
     for (int n = 1; n <= TopicCount; ++n) {
@@ -232,7 +248,8 @@ void TmymainForm::buildLayout()
         const size_t column = size_t(n - 1) % 5;
 
         auto *button = new ImageButton(topicName(n), suiForm1);
-        button->setGeometry(ButtonLefts.at(column), ButtonTops.at(row), 57, 57);
+        button->setGeometry(ButtonLefts.at(column), ButtonTops.at(row), TopicButtonSide,
+                            TopicButtonSide);
         button->setCursor(Qt::PointingHandCursor);
         // The starting picture is part of the layout; a missing one is reported, and the
         // window still comes up.
@@ -248,15 +265,16 @@ void TmymainForm::buildLayout()
         label->setFont(uiFont(13, true));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setStyleSheet(u"QLabel { color: #1b3f8b; }"_s);
-        const int top = n == 20 ? 616 : LabelTops.at(row);
-        // 90 wide, centred under the button, as high as its font needs.
-        label->setGeometry(LabelLefts.at(column), top, 90, qMax(13, label->sizeHint().height()));
+        const int top = n == 20 ? LastLabelTop : LabelTops.at(row);
+        // Centred under the button, as high as its font needs.
+        label->setGeometry(LabelLefts.at(column), top, LabelWidth,
+                           qMax(13, label->sizeHint().height()));
         m_labels.at(size_t(n - 1)) = label;
     }
 
     Edit3 = new QLineEdit(suiForm1);
     Edit3->setObjectName(u"Edit3"_s);
-    Edit3->setGeometry(912, 32, 89, 21);
+    Edit3->setGeometry(PressedName);
     Edit3->hide();
 }
 
@@ -277,7 +295,7 @@ void TmymainForm::FormShow()
     SavedScreenHeight = screen.height();
     m_services.display.SetDisplaySize(1024, 768);
 
-    setGeometry(0, 0, 1024, 768);
+    setGeometry(WholeScreen);
     m_services.session.addPassword(TablePassword);
     openTables();
 }
