@@ -234,10 +234,11 @@ void TForm10::openTables(const QString &directory)
 void TForm10::suiComboBox1Change()
 {
     const int operation = suiComboBox1->currentIndex();
-    if (operation >= Addition && operation <= Division) {
+    if (operation >= SheetOperation::Addition && operation <= SheetOperation::Division) {
         for (QLabel *sign : m_signs)
             sign->setText(OperationSigns.at(operation));
-        suiComboBox2->setEnabled(operation == Addition || operation == Subtraction);
+        suiComboBox2->setEnabled(operation == SheetOperation::Addition
+                                 || operation == SheetOperation::Subtraction);
     }
     suiComboBox1->setProperty("tag", operation);
     suiButton1->click();
@@ -301,7 +302,7 @@ void TForm10::suiButton2Click()
 
     Timer1->setEnabled(false);
     const int operation = suiComboBox1->currentIndex();
-    if (operation < Addition || operation > Division)
+    if (operation < SheetOperation::Addition || operation > SheetOperation::Division)
         return;
 
     // Every text is read first: one that is not a number stops the marking before any score.

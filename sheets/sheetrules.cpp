@@ -6,6 +6,8 @@ using namespace Qt::StringLiterals;
 
 namespace abacolo {
 
+using namespace SheetOperation;
+
 const QStringList OperationItems{u"加法"_s, u"减法"_s, u"乘法"_s, u"除法"_s, QString()};
 const QStringList OperationSigns{u"+"_s, u"-"_s, u"x"_s, u"÷"_s};
 const QStringList RangeItems{u"10以内"_s, u"20以内"_s,  u"30以内"_s, u"40以内"_s,

@@ -14,7 +14,9 @@ namespace abacolo {
 
 // The operations, in the order of the sheet's operation box (`suiComboBox1`); its last item
 // is empty.
-enum SheetOperation { Addition = 0, Subtraction = 1, Multiplication = 2, Division = 3 };
+namespace SheetOperation {
+enum : int { Addition = 0, Subtraction = 1, Multiplication = 2, Division = 3 };
+} // namespace SheetOperation
 extern const QStringList OperationItems;
 extern const QStringList OperationSigns; // "+", "-", "x", "÷"
 

@@ -53,7 +53,7 @@ void PracticeRulesTest::snapping_data()
 {
     // A picture 140 × 140 dropped with its top-left at `drop`; box 2 spans 288 … 428.
     QTest::addColumn<QPoint>("drop");
-    QTest::addColumn<int>("box");   // 0: stays where it was dropped
+    QTest::addColumn<int>("box"); // 0: stays where it was dropped
     QTest::newRow("inside box 2") << QPoint(250, 120) << 2;
     QTest::newRow("centre on the left edge") << QPoint(218, 120) << 0;
     QTest::newRow("centre just inside the left edge") << QPoint(219, 120) << 2;
@@ -70,7 +70,8 @@ void PracticeRulesTest::snapping()
 {
     QFETCH(QPoint, drop);
     QFETCH(int, box);
-    const std::optional<size_t> snapped = snapBox(QRect(drop, QSize(140, 140)), orderBoxes(), OrderLine);
+    const std::optional<size_t> snapped
+        = snapBox(QRect(drop, QSize(140, 140)), orderBoxes(), OrderLine);
     QCOMPARE(snapped.has_value(), box != 0);
     if (box != 0)
         QCOMPARE(int(*snapped) + 1, box);
@@ -101,7 +102,7 @@ void PracticeRulesTest::orderScores()
 
 void PracticeRulesTest::colourScores_data()
 {
-    QTest::addColumn<QList<int>>("inTheirBox");   // tiles 1 … 7
+    QTest::addColumn<QList<int>>("inTheirBox"); // tiles 1 … 7
     QTest::addColumn<int>("score");
     QTest::newRow("none") << QList<int>{} << 0;
     QTest::newRow("the first tile") << QList<int>{1} << 14;
@@ -129,14 +130,15 @@ void PracticeRulesTest::arrangements_data()
 {
     QTest::addColumn<QList<QPoint>>("controls");
     QTest::addColumn<QString>("text");
-    const auto list = [](const std::array<QPoint, 5> &at) { return QList<QPoint>(at.begin(), at.end()); };
+    const auto list
+        = [](const std::array<QPoint, 5> &at) { return QList<QPoint>(at.begin(), at.end()); };
     QTest::newRow("all below the line") << list(picturesIn({})) << u"·····"_s;
     QTest::newRow("in order") << list(picturesIn({1, 2, 3, 4, 5})) << u"12345"_s;
     // Picture 2 in box 1, picture 1 in box 3, picture 3 beside a box: not in it.
     QTest::newRow("mixed") << QList<QPoint>{{440, 94}, {136, 94}, {600, 94}, {592, 400}, {744, 94}}
                            << u"2·1·5"_s;
-    QTest::newRow("two in one box: the first") << QList<QPoint>{{288, 94}, {288, 94}, {0, 0}, {0, 0}, {0, 0}}
-                                               << u"·1···"_s;
+    QTest::newRow("two in one box: the first")
+        << QList<QPoint>{{288, 94}, {288, 94}, {0, 0}, {0, 0}, {0, 0}} << u"·1···"_s;
 }
 
 void PracticeRulesTest::arrangements()

@@ -76,15 +76,24 @@ void SheetRulesTest::marking_data()
     QTest::addColumn<qint64>("second");
     QTest::addColumn<qint64>("answer");
     QTest::addColumn<bool>("right");
-    QTest::newRow("3+4=7") << int(Addition) << qint64(3) << qint64(4) << qint64(7) << true;
-    QTest::newRow("3+4=8") << int(Addition) << qint64(3) << qint64(4) << qint64(8) << false;
-    QTest::newRow("9-4=5") << int(Subtraction) << qint64(9) << qint64(4) << qint64(5) << true;
-    QTest::newRow("4-9=-5") << int(Subtraction) << qint64(4) << qint64(9) << qint64(-5) << true;
-    QTest::newRow("3x4=12") << int(Multiplication) << qint64(3) << qint64(4) << qint64(12) << true;
-    QTest::newRow("3x4=7") << int(Multiplication) << qint64(3) << qint64(4) << qint64(7) << false;
-    QTest::newRow("12÷4=3") << int(Division) << qint64(12) << qint64(4) << qint64(3) << true;
-    QTest::newRow("13÷4=3, the whole quotient") << int(Division) << qint64(13) << qint64(4) << qint64(3) << true;
-    QTest::newRow("5÷0 has no answer") << int(Division) << qint64(5) << qint64(0) << qint64(0) << false;
+    QTest::newRow("3+4=7") << int(SheetOperation::Addition) << qint64(3) << qint64(4) << qint64(7)
+                           << true;
+    QTest::newRow("3+4=8") << int(SheetOperation::Addition) << qint64(3) << qint64(4) << qint64(8)
+                           << false;
+    QTest::newRow("9-4=5") << int(SheetOperation::Subtraction) << qint64(9) << qint64(4)
+                           << qint64(5) << true;
+    QTest::newRow("4-9=-5") << int(SheetOperation::Subtraction) << qint64(4) << qint64(9)
+                            << qint64(-5) << true;
+    QTest::newRow("3x4=12") << int(SheetOperation::Multiplication) << qint64(3) << qint64(4)
+                            << qint64(12) << true;
+    QTest::newRow("3x4=7") << int(SheetOperation::Multiplication) << qint64(3) << qint64(4)
+                           << qint64(7) << false;
+    QTest::newRow("12÷4=3") << int(SheetOperation::Division) << qint64(12) << qint64(4) << qint64(3)
+                            << true;
+    QTest::newRow("13÷4=3, the whole quotient")
+        << int(SheetOperation::Division) << qint64(13) << qint64(4) << qint64(3) << true;
+    QTest::newRow("5÷0 has no answer")
+        << int(SheetOperation::Division) << qint64(5) << qint64(0) << qint64(0) << false;
     QTest::newRow("the empty operation") << 4 << qint64(1) << qint64(1) << qint64(2) << false;
 }
 
@@ -130,15 +139,15 @@ void SheetRulesTest::sheetsDrawnForEachChoice_data()
 {
     QTest::addColumn<int>("operation");
     QTest::addColumn<int>("range");
-    QTest::addColumn<int>("bound");   // 0: nothing is drawn
-    QTest::newRow("addition within 10") << int(Addition) << 0 << 10;
-    QTest::newRow("addition within 100") << int(Addition) << 5 << 99;
-    QTest::newRow("addition, empty range") << int(Addition) << 6 << 0;
-    QTest::newRow("subtraction within 10") << int(Subtraction) << 0 << 5;
-    QTest::newRow("subtraction within 100") << int(Subtraction) << 5 << 50;
-    QTest::newRow("subtraction, no range") << int(Subtraction) << -1 << 0;
-    QTest::newRow("multiplication, any range") << int(Multiplication) << 6 << 10;
-    QTest::newRow("division, no range") << int(Division) << -1 << 10;
+    QTest::addColumn<int>("bound"); // 0: nothing is drawn
+    QTest::newRow("addition within 10") << int(SheetOperation::Addition) << 0 << 10;
+    QTest::newRow("addition within 100") << int(SheetOperation::Addition) << 5 << 99;
+    QTest::newRow("addition, empty range") << int(SheetOperation::Addition) << 6 << 0;
+    QTest::newRow("subtraction within 10") << int(SheetOperation::Subtraction) << 0 << 5;
+    QTest::newRow("subtraction within 100") << int(SheetOperation::Subtraction) << 5 << 50;
+    QTest::newRow("subtraction, no range") << int(SheetOperation::Subtraction) << -1 << 0;
+    QTest::newRow("multiplication, any range") << int(SheetOperation::Multiplication) << 6 << 10;
+    QTest::newRow("division, no range") << int(SheetOperation::Division) << -1 << 10;
     QTest::newRow("the empty operation") << 4 << 0 << 0;
     QTest::newRow("no operation") << -1 << 0 << 0;
 }
@@ -153,7 +162,8 @@ void SheetRulesTest::sheetsDrawnForEachChoice()
     QCOMPARE(numbers.has_value(), bound != 0);
     if (bound != 0) {
         QCOMPARE(draws.bounds.size(), 20);
-        QVERIFY(std::all_of(draws.bounds.cbegin(), draws.bounds.cend(), [&](int n) { return n == bound; }));
+        QVERIFY(std::all_of(draws.bounds.cbegin(), draws.bounds.cend(),
+                            [&](int n) { return n == bound; }));
     } else {
         QVERIFY(draws.bounds.isEmpty());
     }
