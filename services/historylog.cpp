@@ -119,7 +119,7 @@ void HistoryLog::record(const AnsweredQuestion &answered)
             return;
         m_reported = true;
         m_dialogs.showError(e.message()
-                            + u"。答题照常进行，但这次的答题没有记下；文件保持原样。"_s);
+                            + u"。答题照常进行，但答题暂时无法记下；文件保持原样。"_s);
     }
 }
 
