@@ -127,6 +127,7 @@ struct Topic
     const char16_t *hint;
     const char16_t *entered;
     const char16_t *left;
+    // cppcheck-suppress unusedStructMember ; read by the click handler through Topics.at(…)
     OpenTopic open;
 };
 
