@@ -13,18 +13,19 @@
 #include "flash/flashnumview.h"
 #include "flash/movieplayermodule.h"
 #include "flash/shockwaveflash.h"
-#include "shell/answerlog.h"
-#include "shell/displaymode.h"
+#include "services/datadirectory.h"
+#include "services/displaymode.h"
+#include "services/historylog.h"
+#include "services/messagedialogs.h"
+#include "services/pictures.h"
+#include "services/random.h"
+#include "services/services.h"
+#include "services/soundcues.h"
+#include "services/systemclock.h"
+#include "services/tablecounters.h"
 #include "shell/mainform.h"
-#include "shell/messagedialogs.h"
-#include "shell/pictures.h"
-#include "shell/random.h"
-#include "shell/services.h"
-#include "shell/soundcues.h"
-#include "shell/systemclock.h"
-#include "shell/tablecounters.h"
-#include "shell/tables.h"
 #include "shell/windowset.h"
+#include "tables/tables.h"
 #include "toolkit/fonts.h"
 
 #include <QApplication>
@@ -187,7 +188,7 @@ int main(int argc, char **argv)
     TableCounters counters;
     TableSession session;
     ScreenDisplay display;
-    TemporaryAnswerLog answers; // TODO(answer log): replaced by the history.db log
+    HistoryLog answers(clock, dialogs, DataDirectory());
     Services services{clock, random, dialogs, cues, pictures, counters, session, display, answers};
     WindowSet windows(services);
     mymainForm->Show();

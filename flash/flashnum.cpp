@@ -2,8 +2,8 @@
 
 #include "flash/flashnumview.h"
 #include "flash/shockwaveflash.h"
-#include "shell/datadirectory.h"
-#include "shell/services.h"
+#include "services/datadirectory.h"
+#include "services/services.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
 #include "toolkit/skin.h"

@@ -1,7 +1,7 @@
 #include "flash/movieplayermodule.h"
 
 #include "flash/movieplayer.h"
-#include "shell/datadirectory.h"
+#include "services/datadirectory.h"
 
 #include <QDir>
 #include <QPluginLoader>

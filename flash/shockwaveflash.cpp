@@ -1,7 +1,7 @@
 #include "flash/shockwaveflash.h"
 
 #include "flash/movieplayermodule.h"
-#include "shell/datadirectory.h"
+#include "services/datadirectory.h"
 
 #include <QEvent>
 #include <QPainter>

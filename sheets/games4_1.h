@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/answerrecorder.h"
 #include "toolkit/form.h"
 #include "toolkit/panel.h"
 
@@ -93,6 +94,13 @@ public:
     void Button2Click();
     void Timer1Timer();
 
+    // What the main window's topics open: a page brought to the front (the colouring page
+    // with its two buttons and a new question).
+    void showColouringPage();
+    void showOrderingPage();
+    // Opens the colour sets in the data directory.
+    void openTables(const QString &directory);
+
     // The pages' operations.
     void SnapOrderPictures();
     void SnapColourTiles();
@@ -114,6 +122,10 @@ private:
                             const QPixmap &glyph, const QString &hint);
 
     Services &m_services;
+    AnswerRecorder m_ordering;
+    AnswerRecorder m_colouring;
+    QString m_lastOrder;    // the arrangements last reported, so that a drop that changes
+    QString m_lastColours;  // nothing is no new answer
     std::array<PictureCard *, 5> m_pictures{};  // Image1 … Image5
     std::array<Bevel *, 5> m_orderBoxes{};      // Bevel1 … Bevel5
     std::array<QLabel *, 5> m_counts{};         // Label2, Label3, Label4, Label6, Label7

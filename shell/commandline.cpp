@@ -1,6 +1,6 @@
 #include "shell/commandline.h"
 
-#include "shell/datadirectory.h"
+#include "services/datadirectory.h"
 
 #include <QDir>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "shell/designbackdrop.h"
 
-#include "shell/designfit.h"
+#include "services/designfit.h"
 
 #include <QEvent>
 #include <QScreen>

@@ -1,8 +1,8 @@
 #include "shell/howuse.h"
 
-#include "shell/datadirectory.h"
-#include "shell/pictures.h"
-#include "shell/services.h"
+#include "services/datadirectory.h"
+#include "services/pictures.h"
+#include "services/services.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
 #include "toolkit/pagecontrol.h"

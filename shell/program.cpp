@@ -1,24 +1,25 @@
 #include "shell/program.h"
 
-#include "shell/answerlog.h"
+#include "services/datadirectory.h"
+#include "services/designfit.h"
+#include "services/displaymode.h"
+#include "services/historylog.h"
+#include "services/messagedialogs.h"
+#include "services/pictures.h"
+#include "services/quitsignals.h"
+#include "services/random.h"
+#include "services/services.h"
+#include "services/soundcues.h"
+#include "services/systemclock.h"
+#include "services/tablecounters.h"
 #include "shell/commandline.h"
 #include "shell/designbackdrop.h"
-#include "shell/designfit.h"
-#include "shell/displaymode.h"
 #include "shell/mainform.h"
-#include "shell/messagedialogs.h"
-#include "shell/pictures.h"
-#include "shell/quitsignals.h"
-#include "shell/random.h"
-#include "shell/services.h"
-#include "shell/soundcues.h"
 #include "shell/splash.h"
-#include "shell/systemclock.h"
-#include "shell/tablecounters.h"
-#include "shell/tables.h"
 #include "shell/userdata.h"
 #include "shell/windowset.h"
-#include "toolkit/apperror.h"
+#include "tables/apperror.h"
+#include "tables/tables.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
 
@@ -88,7 +89,7 @@ int runProgram(int argc, char **argv)
         TableCounters counters;
         TableSession session;
         ScreenDisplay display;
-        TemporaryAnswerLog answers; // TODO(answer log): replaced by the history.db log
+        HistoryLog answers(clock, dialogs, UserDataDirectory());
         Services services{clock, random, dialogs, cues, pictures, counters, session, display, answers};
         HandlerGate::setErrorReporter([&dialogs](const QString &text) { dialogs.showError(text); });
         // The reporter goes before the services it reports through, also when an error ends
@@ -97,6 +98,7 @@ int runProgram(int argc, char **argv)
 
         if (const QStringList problems = prepareUserData(); !problems.isEmpty())
             dialogs.showError(problems.join(u'\n'));
+        Table::setDefaultDirectory(UserDataDirectory());
         WindowSet windows(services);
         const auto backdrop = DesignBackdrop::behind(mymainForm);
 

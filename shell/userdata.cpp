@@ -1,7 +1,7 @@
 #include "shell/userdata.h"
 
-#include "shell/datadirectory.h"
-#include "shell/tables.h"
+#include "services/datadirectory.h"
+#include "tables/tables.h"
 
 #include <QDir>
 #include <QFileInfo>

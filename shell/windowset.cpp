@@ -4,12 +4,12 @@
 #include "flash/flashgames.h"
 #include "flash/flashnum.h"
 #include "flash/flashnumview.h"
+#include "services/services.h"
+#include "services/sysdatamoudle.h"
 #include "sheets/doitmyself.h"
 #include "sheets/games4_1.h"
 #include "shell/howuse.h"
 #include "shell/mainform.h"
-#include "shell/services.h"
-#include "shell/sysdatamoudle.h"
 #include "statistics/tongji.h"
 #include "training/addtrain.h"
 #include "training/flagshow.h"
@@ -73,6 +73,7 @@ void WindowSet::createMembers(Services &services)
     create(u"Form15"_s, Form15, m_members, services);
     create(u"Form32"_s, Form32, m_members, services);
     create(u"Form35"_s, Form35, m_members, services);
+    Form10->setRewardWindow(Form15);
 }
 
 WindowSet::~WindowSet()

@@ -1,6 +1,6 @@
 #include "statistics/countsource.h"
 
-#include "shell/tables.h"
+#include "tables/tables.h"
 #include "toolkit/handlers.h"
 
 #include <QScopeGuard>

@@ -1,11 +1,11 @@
 #include "statistics/tongji.h"
 
-#include "shell/datadirectory.h"
-#include "shell/services.h"
-#include "shell/tables.h"
+#include "services/datadirectory.h"
+#include "services/services.h"
 #include "statistics/countcharts.h"
 #include "statistics/countsource.h"
-#include "toolkit/apperror.h"
+#include "tables/apperror.h"
+#include "tables/tables.h"
 #include "toolkit/colourswatch.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
@@ -144,6 +144,12 @@ void TForm17::buildLayout()
     onEvent(RadioButton2, &QAbstractButton::clicked, this, [this](auto &&...) { RadioButton2Click(); });
 }
 
+void TForm17::openTables()
+{
+    Table1->setActive(true);
+    Table1->first();
+}
+
 void TForm17::FormCreate()
 {
     resize(width(), 768);
@@ -185,35 +191,25 @@ void TForm17::changeCount(int record, int step)
         throw AppError(u"表格 “"_s + Table1->tableName() + u"” 中没有第 "_s
                        + QString::number(record) + u" 条记录，无法记下这一行的数"_s);
 
-    Table1->edit();
-    try {
-        Field count = Table1->fieldByName(u"num1"_s);
-        const QVariant stored = count.asVariant();
-        qint64 value = 0; // an empty count counts from 0
-        if (!stored.isNull()) {
-            bool ok = false;
-            value = stored.toLongLong(&ok);
-            if (!ok)
-                throw AppError(u"表格 “"_s + Table1->tableName() + u"” 第 "_s
-                               + QString::number(record) + u" 条记录的数不是整数："_s
-                               + stored.toString());
-        }
-        qint64 changed = 0;
-        if (qAddOverflow(value, qint64(step), &changed))
+    TableEdit edit(*Table1);
+    Field count = Table1->fieldByName(u"num1"_s);
+    const QVariant stored = count.asVariant();
+    qint64 value = 0; // an empty count counts from 0
+    if (!stored.isNull()) {
+        bool ok = false;
+        value = stored.toLongLong(&ok);
+        if (!ok)
             throw AppError(u"表格 “"_s + Table1->tableName() + u"” 第 "_s
-                           + QString::number(record) + u" 条记录的数已经到了能记下的"_s
-                           + (step > 0 ? u"最大值，不能再加了"_s : u"最小值，不能再减了"_s));
-        count.setAsVariant(QVariant::fromValue<qlonglong>(changed));
-        Table1->post();
-    } catch (...) {
-        // Never leave the record in edit mode: that would hold the file's write lock.
-        try {
-            Table1->cancel();
-        } catch (const AppError &) {
-            // The first error is the one to report.
-        }
-        throw;
+                           + QString::number(record) + u" 条记录的数不是整数："_s
+                           + stored.toString());
     }
+    qint64 changed = 0;
+    if (qAddOverflow(value, qint64(step), &changed))
+        throw AppError(u"表格 “"_s + Table1->tableName() + u"” 第 "_s
+                       + QString::number(record) + u" 条记录的数已经到了能记下的"_s
+                       + (step > 0 ? u"最大值，不能再加了"_s : u"最小值，不能再减了"_s));
+    count.setAsVariant(QVariant::fromValue<qlonglong>(changed));
+    edit.post();
 
     DataSource1->refresh();
     update();

@@ -1,7 +1,7 @@
 #include "toolkit/fieldbinding.h"
 
-#include "shell/tables.h"
-#include "toolkit/apperror.h"
+#include "tables/apperror.h"
+#include "tables/tables.h"
 
 namespace abacolo {
 

@@ -1,6 +1,6 @@
 #include "toolkit/handlers.h"
 
-#include "toolkit/apperror.h"
+#include "tables/apperror.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,9 +1,8 @@
 #include "training/addtrain.h"
 
-#include "shell/datadirectory.h"
-#include "shell/pictures.h"
-#include "shell/random.h"
-#include "shell/services.h"
+#include "services/datadirectory.h"
+#include "services/pictures.h"
+#include "services/services.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
 #include "toolkit/imagebutton.h"
@@ -17,7 +16,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -52,6 +50,7 @@ TForm14::TForm14(Services &services)
     : Form(u"Form14"_s, u"数一数有几个"_s, QSize(1015, 733))
     , suiFileTheme1(new FileTheme(this))
     , m_services(services)
+    , m_answer(services.clock, services.answers, u"addition"_s)
     , m_animation(this, services.pictures, [this] { Timer1Timer(); }, [this] { Timer2Timer(); })
 {
     setStaysOnTop(true);
@@ -194,25 +193,20 @@ void TForm14::FormActivate()
 void TForm14::Button1Click()
 {
     showFirstPlaces(m_sum, 0);
-    showFirstPlaces(m_first, 0);
-    m_services.random.seed(m_services.clock.secondsNow());
-    firstCount = m_services.random.below(10);
-    pictureSet = m_services.random.below(6);
-    showFirstPlaces(m_first, firstCount);
+    drawFirstGroup(m_services, m_first, firstCount, pictureSet);
 }
 
 void TForm14::Button2Click()
 {
-    showFirstPlaces(m_second, 0);
-    m_services.random.seed(m_services.clock.secondsNow());
-    // The sum stays within 10.
-    secondCount = m_services.random.below(11 - std::max(firstCount, 0));
-    showFirstPlaces(m_second, secondCount);
+    drawSecondGroup(m_services, m_second, firstCount, secondCount);
+    m_answer.asked(QString::number(firstCount) + u'+' + QString::number(secondCount));
 }
 
 void TForm14::judge(int number)
 {
-    if (number == firstCount + secondCount)
+    const bool right = number == firstCount + secondCount;
+    m_answer.given(QString::number(number), right);
+    if (right)
         RightAnswer();
     else
         WrongAnswer();
@@ -238,6 +232,7 @@ void TForm14::RightAnswer()
     m_flagRow->addFlag(flagCount, flagSet, m_services.pictures);
     m_services.counters.IncrementCounter(u"num"_s);
     m_services.cues.PlayCue(u"vright"_s);
+    m_answer.report();
     for (ImageButton *picture : m_sum)
         picture->setText(QString());
     ShowSum();
@@ -250,6 +245,7 @@ void TForm14::WrongAnswer()
     // Counted first: if the counter fails, the answer neither sounds nor counts as wrong.
     m_services.counters.IncrementCounter(u"num"_s);
     m_services.cues.PlayCue(u"vwrong"_s);
+    m_answer.report();
     // Counted over the whole run: every third wrong answer shows the answer.
     if (++wrongCount < 3)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/answerrecorder.h"
 #include "toolkit/form.h"
 #include "training/frameanimation.h"
 #include "training/picturegroups.h"
@@ -152,6 +153,7 @@ private:
     void judge(int number);
 
     Services &m_services;
+    AnswerRecorder m_answer;
     std::array<SpeedButton *, 11> m_answers{};
     PicturePlaces m_first{};
     PicturePlaces m_second{};

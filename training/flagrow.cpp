@@ -1,6 +1,6 @@
 #include "training/flagrow.h"
 
-#include "shell/pictures.h"
+#include "services/pictures.h"
 #include "toolkit/imagebutton.h"
 #include "training/flagshow.h"
 

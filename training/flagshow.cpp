@@ -1,6 +1,6 @@
 #include "training/flagshow.h"
 
-#include "shell/services.h"
+#include "services/services.h"
 #include "toolkit/imagebutton.h"
 #include "toolkit/skinframe.h"
 

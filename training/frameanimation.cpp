@@ -1,6 +1,6 @@
 #include "training/frameanimation.h"
 
-#include "shell/pictures.h"
+#include "services/pictures.h"
 #include "toolkit/imagebutton.h"
 #include "toolkit/timer.h"
 #include "training/picturegroups.h"

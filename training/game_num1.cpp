@@ -1,9 +1,9 @@
 #include "training/game_num1.h"
 
-#include "shell/datadirectory.h"
-#include "shell/pictures.h"
-#include "shell/random.h"
-#include "shell/services.h"
+#include "services/datadirectory.h"
+#include "services/pictures.h"
+#include "services/random.h"
+#include "services/services.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
 #include "toolkit/imagebutton.h"
@@ -49,6 +49,7 @@ TForm2::TForm2(Services &services)
     : Form(u"Form2"_s, u"数一数有几个"_s, QSize(1018, 733))
     , suiFileTheme1(new FileTheme(this))
     , m_services(services)
+    , m_answer(services.clock, services.answers, u"counting"_s)
     , m_animation(this, services.pictures, [this] { Timer1Timer(); }, [this] { Timer2Timer(); })
 {
     setStaysOnTop(true);
@@ -166,11 +167,14 @@ void TForm2::Button1Click()
     // The last hiddenCount pictures go, so the visible ones always run from the first on.
     for (int n = 11 - hiddenCount; n <= 10; ++n)
         picture(n)->hide();
+    m_answer.asked(u"数一数 "_s + QString::number(10 - hiddenCount));
 }
 
 void TForm2::judge(int number)
 {
-    if (number == 10 - hiddenCount)
+    const bool right = number == 10 - hiddenCount;
+    m_answer.given(QString::number(number), right);
+    if (right)
         RightAnswer();
     else
         WrongAnswer();
@@ -189,6 +193,7 @@ void TForm2::RightAnswer()
 {
     m_flagRow->addFlag(flagCount, flagSet, m_services.pictures);
     m_services.cues.PlayCue(u"vright"_s);
+    m_answer.report();
     suiButton14Click();
     m_services.clock.hold(2000);
     Button1Click();
@@ -197,6 +202,7 @@ void TForm2::RightAnswer()
 void TForm2::WrongAnswer()
 {
     m_services.cues.PlayCue(u"vwrong"_s);
+    m_answer.report();
     // Counted over the whole run: every third wrong answer shows the answer.
     if (++wrongCount < 3)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/answerrecorder.h"
 #include "toolkit/form.h"
 #include "training/frameanimation.h"
 
@@ -112,6 +113,7 @@ private:
     void judge(int number);
 
     Services &m_services;
+    AnswerRecorder m_answer;
     std::array<abacolo::SpeedButton *, 11> m_numbers{};
     std::array<ImageButton *, 10> m_pictures{};
     FlagRow *m_flagRow = nullptr;

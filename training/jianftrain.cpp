@@ -1,9 +1,8 @@
 #include "training/jianftrain.h"
 
-#include "shell/datadirectory.h"
-#include "shell/pictures.h"
-#include "shell/random.h"
-#include "shell/services.h"
+#include "services/datadirectory.h"
+#include "services/pictures.h"
+#include "services/services.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
 #include "toolkit/imagebutton.h"
@@ -18,7 +17,6 @@
 #include <QLabel>
 #include <QList>
 #include <QPushButton>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -65,6 +63,7 @@ TForm25::TForm25(Services &services)
     : Form(u"Form25"_s, u"正负减法练习"_s, QSize(1018, 733))
     , suiFileTheme1(new FileTheme(this))
     , m_services(services)
+    , m_answer(services.clock, services.answers, u"subtraction"_s)
     , m_animation(this, services.pictures, [this] { Timer1Timer(); }, [this] { Timer2Timer(); })
 {
     setPlacement(Placement::MainWindowCentre);
@@ -215,32 +214,32 @@ void TForm25::FormActivate()
 
 void TForm25::Button1Click()
 {
-    showFirstPlaces(m_first, 0);
-    m_services.random.seed(m_services.clock.secondsNow());
-    firstCount = m_services.random.below(10);
-    pictureSet = m_services.random.below(6);
-    showFirstPlaces(m_first, firstCount);
+    drawFirstGroup(m_services, m_first, firstCount, pictureSet);
 }
 
 void TForm25::Button2Click()
 {
-    showFirstPlaces(m_second, 0);
-    m_services.random.seed(m_services.clock.secondsNow());
-    secondCount = m_services.random.below(11 - std::max(firstCount, 0));
-    showFirstPlaces(m_second, secondCount);
+    drawSecondGroup(m_services, m_second, firstCount, secondCount);
+    m_answer.asked(QString::number(firstCount) + u'-' + QString::number(secondCount));
 }
 
 void TForm25::judge(int value)
 {
-    if (value == firstCount - secondCount)
+    const bool right = value == firstCount - secondCount;
+    m_answer.given(QString::number(value), right);
+    if (right) {
         RightAnswer();
-    else
+    } else {
+        // The addition training's wrong-answer sequence, cue first; written after it.
         Form14->WrongAnswer();
+        m_answer.report();
+    }
 }
 
 void TForm25::RightAnswer()
 {
     m_services.cues.PlayCue(u"vright"_s);
+    m_answer.report();
     Button1Click();
     Button2Click();
 }

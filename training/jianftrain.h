@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/answerrecorder.h"
 #include "toolkit/form.h"
 #include "training/frameanimation.h"
 #include "training/picturegroups.h"
@@ -142,6 +143,7 @@ private:
     void judge(int value);
 
     Services &m_services;
+    AnswerRecorder m_answer;
     std::array<SpeedButton *, 21> m_answers{};
     PicturePlaces m_first{};
     PicturePlaces m_second{};

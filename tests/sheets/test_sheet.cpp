@@ -2,10 +2,10 @@
 // and the sheet kept in its table between runs.
 
 #include "flash/flashgames.h"
+#include "services/sysdatamoudle.h"
 #include "sheets/doitmyself.h"
 #include "shell/mainform.h"
-#include "shell/sysdatamoudle.h"
-#include "shell/tables.h"
+#include "tables/tables.h"
 #include "tests/support/testworld.h"
 #include "toolkit/dbedit.h"
 #include "toolkit/imagebutton.h"

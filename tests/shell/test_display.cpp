@@ -1,9 +1,9 @@
 // The display mode switch: the main window's switch to 1024 × 768 and back, on a real X server
 // that can switch (Xorg with the dummy driver) and, for the failure paths, on a fake layer;
 // the end by signal; and the splash window of the real program's start.
-#include "shell/displaymode.h"
-#include "shell/quitsignals.h"
-#include "shell/xrandrlayer.h"
+#include "services/displaymode.h"
+#include "services/quitsignals.h"
+#include "services/xrandrlayer.h"
 #include "tests/shell/dummyxserver.h"
 
 #include <QCoreApplication>

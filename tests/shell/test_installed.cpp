@@ -2,10 +2,10 @@
 // the command line answered without a window, the scaled and centred design, its backdrop.
 
 #include "shell/commandline.h"
-#include "shell/datadirectory.h"
+#include "services/datadirectory.h"
 #include "shell/designbackdrop.h"
-#include "shell/designfit.h"
-#include "shell/tables.h"
+#include "services/designfit.h"
+#include "tables/tables.h"
 #include "shell/userdata.h"
 
 #include <QDir>

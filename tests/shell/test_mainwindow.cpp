@@ -1,6 +1,6 @@
 // The main window: topic buttons opening their windows, hover pictures, the header.
+#include "services/pictures.h"
 #include "shell/mainform.h"
-#include "shell/pictures.h"
 #include "shell/windowset.h"
 #include "tests/support/testworld.h"
 #include "toolkit/imagebutton.h"
@@ -46,11 +46,6 @@ bool pressTopic(int n)
         return false;
     QTest::mouseClick(mymainForm->topicButton(n), Qt::LeftButton);
     return true;
-}
-
-bool samePicture(const QPixmap &a, const QPixmap &b)
-{
-    return !a.isNull() && a.toImage() == b.toImage();
 }
 
 // Catches the addresses the program asks the desktop to open.

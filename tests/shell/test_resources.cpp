@@ -1,7 +1,7 @@
 // Every clip and picture the program carries, by its catalogue name, size and format.
-#include "shell/pictures.h"
+#include "services/pictures.h"
+#include "tables/apperror.h"
 #include "tests/support/testworld.h"
-#include "toolkit/apperror.h"
 #include "toolkit/picturebox.h"
 
 #include <QFile>

@@ -1,12 +1,12 @@
 // The shared services: random drawings, the handler boundary and its hold, progress counters,
 // cues.
+#include "services/random.h"
+#include "services/soundcues.h"
+#include "services/sysdatamoudle.h"
 #include "shell/mainform.h"
-#include "shell/random.h"
-#include "shell/soundcues.h"
-#include "shell/sysdatamoudle.h"
-#include "shell/tables.h"
+#include "tables/apperror.h"
+#include "tables/tables.h"
 #include "tests/support/testworld.h"
-#include "toolkit/apperror.h"
 #include "toolkit/handlers.h"
 #include "toolkit/timer.h"
 

@@ -1,6 +1,6 @@
 // The cue service's clips: every clip of the catalogue decodes into the one output format,
 // other formats are converted and broken files are refused (they stay silent).
-#include "shell/soundcues.h"
+#include "services/soundcues.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,16 +1,16 @@
 // The window set, the main window's start and end, and the table-opening sequence.
 #include "flash/flashfullview.h"
+#include "services/sysdatamoudle.h"
 #include "sheets/doitmyself.h"
 #include "sheets/games4_1.h"
 #include "shell/mainform.h"
-#include "shell/sysdatamoudle.h"
-#include "shell/tables.h"
 #include "shell/windowset.h"
 #include "statistics/tongji.h"
+#include "tables/tables.h"
 #include "tests/support/testworld.h"
-#include "toolkit/apperror.h"
-#include "training/game_num1.h"
+#include "tables/apperror.h"
 #include "toolkit/skinframe.h"
+#include "training/game_num1.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The statistics window: the colour rows' buttons, the stored counts and the two charts.
-#include "shell/tables.h"
 #include "statistics/countcharts.h"
 #include "statistics/countsource.h"
 #include "statistics/tongji.h"
+#include "tables/tables.h"
 #include "tests/support/testworld.h"
 #include "toolkit/skinframe.h"
 
@@ -33,7 +33,7 @@ const QString CountsFile = u"subtration.DB"_s;
 Counts storedCounts(const TestWorld &world)
 {
     TableSession session;
-    session.addPassword(u"qqqqqq777777"_s);
+    session.addPassword(TablePassword);
     Table table(session, CountsFile, nullptr);
     table.setDatabaseName(world.dataDir());
     table.open();
@@ -50,7 +50,7 @@ Counts storedCounts(const TestWorld &world)
 void storeCounts(const TestWorld &world, const Counts &counts)
 {
     TableSession session;
-    session.addPassword(u"qqqqqq777777"_s);
+    session.addPassword(TablePassword);
     Table table(session, CountsFile, nullptr);
     table.setDatabaseName(world.dataDir());
     table.open();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/answerlog.h"
-#include "shell/services.h"
+#include "services/answerlog.h"
+#include "services/services.h"
 
 #include <QList>
 #include <QSize>
@@ -59,8 +59,14 @@ public:
 class RecordingAnswerLog : public AnswerLog
 {
 public:
-    void record(const AnsweredQuestion &answered) override { recorded.append(answered); }
+    void record(const AnsweredQuestion &answered) override
+    {
+        if (onRecord)
+            onRecord(answered);
+        recorded.append(answered);
+    }
     QList<AnsweredQuestion> recorded;
+    std::function<void(const AnsweredQuestion &)> onRecord;   // runs at each answer, e.g. to see what was played
 };
 
 // A display whose size tests set; mode switches are recorded.

@@ -3,9 +3,9 @@
 // another program, no.
 #include "shell/howuse.h"
 #include "shell/mainform.h"
-#include "shell/random.h"
-#include "shell/sysdatamoudle.h"
-#include "shell/tables.h"
+#include "services/random.h"
+#include "services/sysdatamoudle.h"
+#include "tables/tables.h"
 #include "tests/support/testworld.h"
 #include "training/addtrain.h"
 #include "training/flagshow.h"

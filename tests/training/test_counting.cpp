@@ -1,11 +1,11 @@
 // The counting game: questions, judging, the numbered answer, flags, the flag window and the
 // animation.
+#include "services/random.h"
+#include "services/sysdatamoudle.h"
 #include "shell/mainform.h"
-#include "shell/random.h"
-#include "shell/sysdatamoudle.h"
-#include "shell/tables.h"
+#include "tables/apperror.h"
+#include "tables/tables.h"
 #include "tests/support/testworld.h"
-#include "toolkit/apperror.h"
 #include "toolkit/imagebutton.h"
 #include "toolkit/skinframe.h"
 #include "toolkit/speedbutton.h"
@@ -24,14 +24,9 @@ using namespace abacolo::test;
 namespace {
 
 // The first second from `from` on whose drawing hides `hidden` pictures.
-qint64 secondHiding(int hidden, qint64 from = 1'700'000'000)
+qint64 secondHiding(int hidden, qint64 from = Start)
 {
-    RandomGenerator random;
-    for (qint64 s = from;; ++s) {
-        random.seed(s);
-        if (random.below(6) == hidden)
-            return s;
-    }
+    return secondGiving(hidden, 6, from);
 }
 
 int num4()
@@ -75,11 +70,6 @@ int visibleFlags()
     for (int n = 1; n <= 10; ++n)
         shown += Form2->flag(n)->isHidden() ? 0 : 1;
     return shown;
-}
-
-bool samePicture(const QPixmap &a, const QPixmap &b)
-{
-    return !a.isNull() && a.toImage() == b.toImage();
 }
 
 // Brings the counting game up as the main window does: the game becomes active coming from

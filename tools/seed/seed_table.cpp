@@ -3,7 +3,8 @@
 // Makes a table file from its seed script unless the file already exists (an existing file
 // holds the child's counts and is never replaced), then touches the stamp file.
 
-#include "shell/tables.h"
+#include "tables/tablepassword.h"
+#include "tables/tables.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/soundcues.h"
+#include "services/soundcues.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tables/tablepassword.h"
+
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -10,9 +12,6 @@
 class QSqlError;
 
 namespace abacolo {
-
-// The password that protects the program's own tables.
-inline const QString TablePassword = QStringLiteral("qqqqqq777777");
 
 // The table engine's session: the passwords that open protected tables.
 class TableSession
@@ -65,6 +64,9 @@ public:
     ~Table() override;
 
     void setDatabaseName(const QString &directory) { m_databaseName = directory; }
+    // The folder of tables that have no database name: the current directory unless the
+    // program names another (the user's own data folder when installed).
+    static void setDefaultDirectory(const QString &directory);
     QString databaseName() const { return m_databaseName; }
     QString tableName() const { return m_tableName; }
     // The file this component opens: the database name (or the user's data directory) and the
@@ -121,6 +123,27 @@ private:
 // The Chinese text of a failure of the table engine while `doing` (打开, 读取, 保存 …): the
 // likely cause in words a parent understands, then the engine's own text.
 QString engineFailureText(const QString &tableName, const QString &doing, const QSqlError &error);
+
+// One edit of a table's current record: begins it (taking the file's write lock), post()
+// commits it, and leaving the scope without posting cancels it, so no error path leaves the
+// file locked. An error of that cancel is dropped: the error that left the scope is the one
+// to report.
+class TableEdit
+{
+public:
+    explicit TableEdit(Table &table);
+    ~TableEdit();
+    Q_DISABLE_COPY_MOVE(TableEdit)
+
+    void post();
+
+private:
+    Table &m_table;
+};
+
+// Checks a file's SQLite header against its size without handing the file to SQLite, so an
+// empty, truncated or foreign file is refused before anything could touch it.
+bool sqliteHeaderLooksValid(const QString &path);
 
 // Makes a table file from an SQL seed script: the script creates the table named after the
 // file's stem and its records; the password's mark is added. Never replaces an existing file.

@@ -1,6 +1,6 @@
-#include "shell/sysdatamoudle.h"
+#include "services/sysdatamoudle.h"
 
-#include "shell/tables.h"
+#include "tables/tables.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,6 +13,12 @@ TDataModule1::TDataModule1(TableSession &session)
 {
     setObjectName(u"DataModule1"_s);
     Table1->setObjectName(u"Table1"_s);
+}
+
+void TDataModule1::openTables(const QString &directory)
+{
+    Table1->setDatabaseName(directory);
+    Table1->open();
 }
 
 } // namespace abacolo

@@ -1,4 +1,4 @@
-#include "shell/systemclock.h"
+#include "services/systemclock.h"
 
 #include "toolkit/handlers.h"
 

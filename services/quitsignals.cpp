@@ -1,4 +1,4 @@
-#include "shell/quitsignals.h"
+#include "services/quitsignals.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

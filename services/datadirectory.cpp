@@ -1,4 +1,4 @@
-#include "shell/datadirectory.h"
+#include "services/datadirectory.h"
 
 #include <QDir>
 #include <QFileInfo>

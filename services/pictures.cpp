@@ -1,6 +1,6 @@
-#include "shell/pictures.h"
+#include "services/pictures.h"
 
-#include "toolkit/apperror.h"
+#include "tables/apperror.h"
 #include "toolkit/picturetarget.h"
 
 #include <QDirIterator>

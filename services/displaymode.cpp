@@ -1,7 +1,7 @@
-#include "shell/displaymode.h"
+#include "services/displaymode.h"
 
-#include "shell/designfit.h"
-#include "shell/xrandrlayer.h"
+#include "services/designfit.h"
+#include "services/xrandrlayer.h"
 
 #include <QGuiApplication>
 #include <QScreen>

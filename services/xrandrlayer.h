@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/displaymode.h"
+#include "services/displaymode.h"
 
 #include <QByteArray>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "shell/random.h"
+#include "services/random.h"
 
-#include "toolkit/apperror.h"
+#include "tables/apperror.h"
 
 namespace abacolo {
 

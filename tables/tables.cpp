@@ -1,7 +1,6 @@
-#include "shell/tables.h"
+#include "tables/tables.h"
 
-#include "shell/datadirectory.h"
-#include "toolkit/apperror.h"
+#include "tables/apperror.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -71,33 +70,6 @@ bool isBusy(const QSqlError &error)
     return code == u"5"_s || code == u"6"_s; // SQLITE_BUSY, SQLITE_LOCKED
 }
 
-// Checks the SQLite header against the file's size without handing the file to SQLite, so an
-// empty, truncated or foreign file is refused before anything could touch it.
-bool headerLooksValid(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const qint64 size = file.size();
-    const QByteArray header = file.read(100);
-    if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
-        return false;
-    const auto *bytes = reinterpret_cast<const uchar *>(header.constData());
-    qint64 pageSize = qFromBigEndian<quint16>(bytes + 16);
-    if (pageSize == 1)
-        pageSize = 65536;
-    if (pageSize < 512 || pageSize > 65536 || (pageSize & (pageSize - 1)) != 0)
-        return false;
-    if (size < pageSize || size % pageSize != 0)
-        return false;
-    const quint32 changeCounter = qFromBigEndian<quint32>(bytes + 24);
-    const quint32 pageCount = qFromBigEndian<quint32>(bytes + 28);
-    const quint32 validFor = qFromBigEndian<quint32>(bytes + 92);
-    if (pageCount != 0 && changeCounter == validFor && size < qint64(pageCount) * pageSize)
-        return false;
-    return true;
-}
-
 // Splits a seed script into statements: a statement ends with ';' at the end of a line.
 // Lines starting with "--" are comments.
 QStringList scriptStatements(const QString &script)
@@ -142,6 +114,31 @@ private:
 
 } // namespace
 
+bool sqliteHeaderLooksValid(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
+        return false;
+    const auto *bytes = reinterpret_cast<const uchar *>(header.constData());
+    qint64 pageSize = qFromBigEndian<quint16>(bytes + 16);
+    if (pageSize == 1)
+        pageSize = 65536;
+    if (pageSize < 512 || pageSize > 65536 || (pageSize & (pageSize - 1)) != 0)
+        return false;
+    if (size < pageSize || size % pageSize != 0)
+        return false;
+    const quint32 changeCounter = qFromBigEndian<quint32>(bytes + 24);
+    const quint32 pageCount = qFromBigEndian<quint32>(bytes + 28);
+    const quint32 validFor = qFromBigEndian<quint32>(bytes + 92);
+    if (pageCount != 0 && changeCounter == validFor && size < qint64(pageCount) * pageSize)
+        return false;
+    return true;
+}
+
 struct Table::Engine
 {
     QString connection;
@@ -176,9 +173,23 @@ struct Table::Engine
     }
 };
 
+namespace {
+QString &defaultDirectory()
+{
+    static QString directory;
+    return directory;
+}
+} // namespace
+
+void Table::setDefaultDirectory(const QString &directory)
+{
+    defaultDirectory() = directory;
+}
+
 QString Table::filePath() const
 {
-    const QString directory = m_databaseName.isEmpty() ? UserDataDirectory() : m_databaseName;
+    const QString fallback = defaultDirectory().isEmpty() ? QDir::currentPath() : defaultDirectory();
+    const QString directory = m_databaseName.isEmpty() ? fallback : m_databaseName;
     return directory + u'/' + m_tableName;
 }
 
@@ -265,7 +276,7 @@ void Table::openEngine()
     const QFileInfo info(path);
     if (!info.exists())
         fail(u"找不到表格文件 “"_s + m_tableName + u"”："_s + QDir::toNativeSeparators(path));
-    if (!info.isFile() || !headerLooksValid(path))
+    if (!info.isFile() || !sqliteHeaderLooksValid(path))
         fail(corrupt);
 
     auto engine = std::make_unique<Engine>();
@@ -556,6 +567,26 @@ void Table::post()
     }
     loadCurrent();
     Q_EMIT recordChanged();
+}
+
+TableEdit::TableEdit(Table &table) : m_table(table)
+{
+    m_table.edit();
+}
+
+TableEdit::~TableEdit()
+{
+    if (!m_table.editing())
+        return;
+    try {
+        m_table.cancel();
+    } catch (...) {
+    }
+}
+
+void TableEdit::post()
+{
+    m_table.post();
 }
 
 void Table::cancel()

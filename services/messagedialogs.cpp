@@ -1,4 +1,4 @@
-#include "shell/messagedialogs.h"
+#include "services/messagedialogs.h"
 
 #include <QApplication>
 #include <QMessageBox>

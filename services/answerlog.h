@@ -16,21 +16,15 @@ struct AnsweredQuestion
     qint64 msecsTaken = 0;   // from the question on screen to the answer
 };
 
-// The answer log: every activity reports each answered question once. The log stamps the
-// time of day and the current child's name itself. Recording never throws into the
-// activity: a log that cannot be written reports its trouble once and the activity goes on.
+// The answer log: every activity reports each answered question once, after its cue has
+// started (a write may wait for the disk). The log stamps the time of day itself. Recording
+// never throws into the activity: a log that cannot be written reports its trouble once and
+// the activity goes on.
 class AnswerLog
 {
 public:
     virtual ~AnswerLog() = default;
     virtual void record(const AnsweredQuestion &answered) = 0;
-};
-
-// TODO(answer log): the history.db log replaces this before anything lands.
-class TemporaryAnswerLog : public AnswerLog
-{
-public:
-    void record(const AnsweredQuestion &) override {}
 };
 
 } // namespace abacolo

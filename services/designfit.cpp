@@ -1,6 +1,6 @@
-#include "shell/designfit.h"
+#include "services/designfit.h"
 
-#include "shell/xrandrlayer.h"
+#include "services/xrandrlayer.h"
 
 #include <QByteArray>
 #include <QtGlobal>

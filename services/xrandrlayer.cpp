@@ -1,4 +1,4 @@
-#include "shell/xrandrlayer.h"
+#include "services/xrandrlayer.h"
 
 #include <QGuiApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/services.h"
+#include "services/services.h"
 
 namespace abacolo {
 
