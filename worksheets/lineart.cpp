@@ -53,6 +53,15 @@ QPainterPath line(std::initializer_list<QPointF> points)
     return path;
 }
 
+// The outline of two overlapping pieces. Boolean operations flatten curves with a fixed
+// tolerance, so they run on the picture scaled up, where that tolerance is invisible.
+QPainterPath united(const QPainterPath &a, const QPainterPath &b)
+{
+    const QTransform up = QTransform::fromScale(1000, 1000);
+    const QTransform down = QTransform::fromScale(0.001, 0.001);
+    return down.map(up.map(a).united(up.map(b)));
+}
+
 QPainterPath heart()
 {
     QPainterPath path;
@@ -128,9 +137,9 @@ QPainterPath flower()
         QTransform turn;
         turn.translate(0.5, 0.34);
         turn.rotate(i * 60);
-        path.addPath(turn.map(ellipse({0, -0.15}, 0.08, 0.13)));
+        path = united(path, turn.map(ellipse({0, -0.15}, 0.08, 0.13)));
     }
-    path = path.simplified();
+    path = united(path, ellipse({0.5, 0.34}, 0.1, 0.1)); // no gap between the petals' feet
     path.addPath(ellipse({0.5, 0.34}, 0.085, 0.085));
     path.moveTo(0.5, 0.56);
     path.cubicTo(0.48, 0.7, 0.52, 0.82, 0.5, 0.96);
@@ -164,8 +173,8 @@ QPainterPath sun()
 QPainterPath cat()
 {
     QPainterPath head = ellipse({0.5, 0.56}, 0.32, 0.28);
-    head = head.united(polygon({{0.22, 0.45}, {0.24, 0.14}, {0.42, 0.3}}));
-    head = head.united(polygon({{0.78, 0.45}, {0.76, 0.14}, {0.58, 0.3}}));
+    head = united(head, polygon({{0.22, 0.45}, {0.24, 0.14}, {0.42, 0.3}}));
+    head = united(head, polygon({{0.78, 0.45}, {0.76, 0.14}, {0.58, 0.3}}));
     QPainterPath path = head;
     path.addPath(ellipse({0.38, 0.5}, 0.045, 0.06));
     path.addPath(ellipse({0.62, 0.5}, 0.045, 0.06));
@@ -185,9 +194,9 @@ QPainterPath tree()
 {
     QPainterPath crown = ellipse({0.5, 0.3}, 0.2, 0.18);
     for (QPointF c : {QPointF(0.32, 0.45), QPointF(0.68, 0.45), QPointF(0.5, 0.52)})
-        crown = crown.united(ellipse(c, 0.19, 0.16));
+        crown = united(crown, ellipse(c, 0.19, 0.16));
     QPainterPath trunk = polygon({{0.44, 0.62}, {0.56, 0.62}, {0.58, 0.94}, {0.42, 0.94}});
-    QPainterPath path = crown.united(trunk);
+    QPainterPath path = united(crown, trunk);
     path.moveTo(0.5, 0.75);
     path.lineTo(0.56, 0.68);
     return path;
