@@ -3,6 +3,7 @@
 #include "worksheets/sheetfont.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QTransform>
 #include <cmath>
 
@@ -379,7 +380,12 @@ QString artName(Art art)
 
 QPainterPath artPath(Art art, const QRectF &box)
 {
-    return intoBox(box).map(unitArt(art));
+    // Each picture is designed once: joining outlines is the slow part of a counting sheet.
+    static QHash<Art, QPainterPath> designed;
+    auto it = designed.find(art);
+    if (it == designed.end())
+        it = designed.insert(art, unitArt(art));
+    return intoBox(box).map(*it);
 }
 
 QPainterPath glyphPath(const QString &text, const QRectF &box)
