@@ -22,6 +22,7 @@
 #include "tables/tables.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
+#include "worksheets/worksheetcommand.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -61,6 +62,8 @@ int runProgram(int argc, char **argv)
 {
     if (const std::optional<int> answered = answerCommandLine(argc, argv, stdout))
         return *answered;
+    if (isWorksheetCommand(argc, argv))
+        return runWorksheetCommand(argc, argv);
     prepareWindowingSystem();
     QApplication app(argc, argv);
     // SIGINT, SIGTERM and SIGHUP end the event loop, so the program ends the normal way: the
