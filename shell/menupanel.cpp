@@ -6,6 +6,8 @@
 #include "toolkit/handlers.h"
 #include "toolkit/imagelist.h"
 #include "toolkit/panel.h"
+#include "worksheets/curriculum.h"
+#include "worksheets/worksheetpreview.h"
 
 #include <QAbstractButton>
 #include <QPainter>
@@ -23,27 +25,6 @@ namespace {
 enum Icon { Star, Crayon, Pencil, Counting, Sums, Booklet, Treasure };
 
 const QString PrintHint = u"预览/打印"_s;
-const QString OptionalItems = u"可选练习/ 测试项目"_s;
-
-struct Entry
-{
-    QString caption;
-    QString hint;
-};
-
-struct Group
-{
-    QString caption;
-    bool open;
-    Icon icon;
-    QList<Entry> entries;
-};
-
-struct Page
-{
-    QString caption;
-    QList<Group> groups;
-};
 
 struct AgeTab
 {
@@ -55,141 +36,56 @@ struct AgeTab
     QString pages;        // the name of the inner page control
     int pagesTop;
     int pagesHeight;
-    QList<Page> numbered;
     QString startPage;    // the inner page shown at start
 };
 
-QList<Entry> entries(const QStringList &captions)
+// The groups of the numbered pages that start closed; the others start open.
+const QStringList ClosedAtStart{u"几何形状涂色"_s, u"数字、字母涂色"_s, u"描画几何物体"_s, u"描画数字、字母"_s,
+                                u"10以内加法练习"_s, u"20以内加法练习"_s, u"10以内减法练习"_s,
+                                u"A类组合加法练习"_s, u"A类组合减法练习"_s, u"无余数的除法"_s};
+
+Icon iconFor(Kind kind)
 {
-    QList<Entry> list;
-    for (const QString &caption : captions)
-        list.append({caption, QString()});
-    return list;
+    switch (kind) {
+    case Kind::ColourShapes:
+    case Kind::ColourGlyphs:
+    case Kind::ColourObjects: return Crayon;
+    case Kind::TraceShapes:
+    case Kind::TraceGlyphs:
+    case Kind::TraceObjects:
+    case Kind::HorizontalLines:
+    case Kind::VerticalLines:
+    case Kind::SlantedLines:
+    case Kind::TraceDigits:
+    case Kind::WriteDigits: return Pencil;
+    case Kind::CircleCount:
+    case Kind::CountPictures: return Counting;
+    default: return Sums;
+    }
 }
 
-// The captions `pattern` with %1 from `from` to `to` in steps of `step`.
-QList<Entry> numbered(const QString &pattern, int from, int to, int step = 1)
-{
-    QList<Entry> list;
-    for (int n = from; n <= to; n += step)
-        list.append({pattern.arg(n), QString()});
-    return list;
-}
-
-// The first `count` entries carry the tool tip "预览/打印".
-QList<Entry> printable(QList<Entry> list, int count)
-{
-    for (int i = 0; i < count && i < list.size(); ++i)
-        list[i].hint = PrintHint;
-    return list;
-}
-
+// The age tabs; their numbered pages, groups and entries come from the curriculum.
 QList<AgeTab> ageTabs()
 {
     return {
         {u"TabSheet1"_s, u"学前准备"_s, u"学前准备"_s, 209,
          {u"阶段练习一 （物体涂色）"_s, u"阶段练习二 （描画物体）"_s, u"阶段练习三 （数一数画圈）"_s,
           u"阶段练习四 （画线）"_s, u"阶段练习五 （描数字）"_s, u"阶段练习六 （写数字）"_s},
-         u"RzPageControl5"_s, 209, 385,
-         {
-             {u"1"_s,
-              {{u"几何形状涂色"_s, false, Crayon, numbered(u"几何涂色%1"_s, 1, 11)},
-               {u"数字、字母涂色"_s, false, Crayon, numbered(u"物体涂色%1"_s, 1, 6)},
-               {u"简单物体涂色"_s, true, Crayon, numbered(u"物体涂色%1"_s, 1, 11)}}},
-             {u"2"_s,
-              {{u"描画几何物体"_s, false, Pencil, printable(numbered(u"描画物体%1"_s, 1, 8), 6)},
-               {u"描画数字、字母"_s, false, Pencil, numbered(u"描画物体%1"_s, 1, 7)},
-               {u"描画简单物体"_s, true, Pencil, numbered(u"描画物体%1"_s, 1, 6)}}},
-             {u"3"_s,
-              {{u"10以内认数"_s, true, Counting,
-                entries({u"学符号认数画圈一"_s, u"学符号认数画圈二"_s, u"学符号认数画圈三"_s,
-                         u"学符号认数画圈四"_s, u"学符号认数画圈五"_s, u"学符号认数画圈六"_s})}}},
-             {u"4"_s,
-              {{u"数字连线"_s, true, Pencil, entries({u"画横线"_s, u"画竖线"_s, u"画斜线"_s})}}},
-             {u"5"_s,
-              {{u"描数字"_s, true, Pencil,
-                entries({u"1  ~  2  描数字"_s, u"3~  4  描数字"_s, u"5~ 6 描数字"_s,
-                         u"7~ 8 描数字"_s, u"9~ 10 描数字"_s})}}},
-             {u"6"_s,
-              {{u"写数字"_s, true, Pencil,
-                entries({u"1  ~  2  写数字"_s, u"3  ~  4 写数字"_s, u"5  ~  6 写数字"_s,
-                         u"7  ~  8  写数字"_s, u"9  ~ 10  写数字"_s})}}},
-         },
-         u"2"_s},
+         u"RzPageControl5"_s, 209, 385, u"2"_s},
         {u"TabSheet2"_s, u"四岁"_s, u"4周岁教学/ 练习"_s, 217,
          {u"阶段练习一 （ 数 数小动物）"_s, u"阶段练习二 （自己数一数）"_s,
           u"阶段练习三 （补填数字一）"_s, u"阶段练习四 （补填数字二）"_s,
           u"阶段练习五 （看图加法）"_s, u"阶段练习六（加法及扩展）"_s},
-         u"RzPageControl4"_s, 213, 391,
-         {
-             {u"2"_s,
-              {{OptionalItems, true, Counting,
-                entries({u"自己数一"_s, u"自己数二"_s, u"自己数三"_s, u"自己数四"_s, u"自己数五"_s,
-                         u"自己数六"_s})}}},
-             {u"3"_s, {{OptionalItems, true, Sums, numbered(u"%1以内补填数字"_s, 10, 100, 10)}}},
-             {u"4"_s,
-              {{OptionalItems, true, Sums, printable(numbered(u"%1以内补填数字"_s, 110, 200, 10), 6)}}},
-             {u"6"_s,
-              {{u"10以内加法练习"_s, false, Sums,
-                numbered(u"随机加%1练习"_s, 1, 9) + entries({u"随机加10以内随机数"_s})},
-               {u"20以内加法练习"_s, false, Sums,
-                numbered(u"随机加%1练习"_s, 2, 9)
-                    + entries({u"随机加10以内数字练习"_s, u"随机加20以内数字练习"_s})},
-               {u"100以内加法练习"_s, true, Sums,
-                numbered(u"随机加%1练习"_s, 2, 10)
-                    + entries({u"随机加10以内数字练习"_s, u"随机加20以内数字练习"_s,
-                               u"随机加100以内数字练习"_s})}}},
-         },
-         u"6"_s},
+         u"RzPageControl4"_s, 213, 391, u"6"_s},
         {u"TabSheet3"_s, u"五岁"_s, u"5周岁教学/ 练习"_s, 217,
          {u"阶段练习一（整10加法）"_s, u"阶段练习二（连加概念）"_s, u"阶段练习三（看图减法）"_s,
           u"阶段练习四（减法扩展）"_s, u"阶段练习五（整10减法）"_s, u"阶段练习六（连减概念）"_s},
-         u"RzPageControl3"_s, 213, 500,
-         {
-             {u"1"_s,
-              {{OptionalItems, true, Sums,
-                printable(numbered(u"随机整10数加整%1练习"_s, 10, 50, 10), 4)
-                    + numbered(u"随机整%1加法练习"_s, 10, 50, 10)}}},
-             {u"2"_s, {{OptionalItems, true, Sums, numbered(u"连续加法练习%1"_s, 1, 6)}}},
-             {u"4"_s,
-              {{u"10以内减法练习"_s, false, Sums,
-                numbered(u"随机减%1练习"_s, 1, 8) + entries({u"随机减法练习"_s})},
-               {u"20以内减法练习"_s, true, Sums, numbered(u"随机减%1练习"_s, 1, 9)},
-               {u"100以内减法练习"_s, true, Sums,
-                numbered(u"随机减%1练习"_s, 1, 10) + entries({u"随机减法练习"_s})}}},
-             {u"5"_s,
-              {{OptionalItems, true, Sums, numbered(u"随机整10数减整%1以内 练习"_s, 20, 50, 10)}}},
-             {u"6"_s, {{OptionalItems, true, Sums, numbered(u"连续减法练习%1"_s, 1, 6)}}},
-         },
-         u"1"_s},
+         u"RzPageControl3"_s, 213, 500, u"1"_s},
         {u"TabSheet4"_s, u"六岁"_s, u"6周岁教学/ 练习"_s, 241,
          {u"阶段练习一（混合加减）"_s, u"阶段练习二（组合加法）"_s, u"阶段练习三（组合减法）"_s,
           u"阶段练习四（9以内乘法）"_s, u"阶段练习五（除法）"_s, u"阶段练习六（竖式综合）"_s,
           u"分数初步（数学方法运用）"_s},
-         u"RzPageControl2"_s, 240, 474,
-         {
-             {u"1"_s,
-              {{u"混合加减"_s, true, Sums,
-                entries({u"混合加减练习一"_s, u"混合加减练习二"_s, u"混合加减练习三"_s,
-                         u"混合加减练习四"_s, u"混合加减练习五"_s, u"混合加减练习六"_s,
-                         u"混合加减练习七"_s, u"混合加减练习八"_s})}}},
-             {u"2"_s,
-              {{u"A类组合加法练习"_s, false, Sums, numbered(u"%1以内组合加法"_s, 10, 100, 10)},
-               {u"B类组合加法练习"_s, true, Sums, numbered(u"%1以内组合加法"_s, 10, 100, 10)}}},
-             {u"3"_s,
-              {{u"A类组合减法练习"_s, false, Sums, numbered(u"%1以内组合减法"_s, 10, 100, 10)},
-               {u"B类组合减法练习"_s, true, Sums, numbered(u"%1以内组合减法"_s, 10, 100, 10)}}},
-             {u"4"_s, {{u"乘法"_s, true, Sums, numbered(u"随机%1以内乘法"_s, 2, 9)}}},
-             {u"5"_s,
-              {{u"无余数的除法"_s, false, Sums, numbered(u"整除除法%1"_s, 1, 10)},
-               {u"有余数的除法"_s, true, Sums, numbered(u"余数除法练习%1"_s, 1, 10)}}},
-             {u"6"_s,
-              {{u"乘法"_s, true, Sums,
-                entries({u"100以内竖式加法练习"_s, u"200以内竖式加法练习"_s,
-                         u"100以内竖式减法练习"_s, u"200以内竖式减法练习"_s, u"乘个位数练习"_s,
-                         u"100以内竖式乘法练习"_s, u"200以内竖式乘法练习"_s})}}},
-         },
-         u"1"_s},
+         u"RzPageControl2"_s, 240, 474, u"1"_s},
     };
 }
 
@@ -346,17 +242,41 @@ MenuPanel::MenuPanel(QWidget *parent)
         pages->setTabFont(uiFont(13, true));
         pages->setColours(QColor(0x81, 0xd4, 0xfa), QColor(0xe1, 0xf5, 0xfe), QColor(0xf5, 0xfa, 0xff));
         pages->setGeometry(0, tab.pagesTop, width(), qMin(tab.pagesHeight, pageHeight - tab.pagesTop));
-        for (const Page &page : tab.numbered) {
-            QWidget *pageSheet = pages->addPage(QString(), page.caption);
-            GroupBar *bar = barInPanel(pageSheet, u"打印输出练习项目"_s, pageSheet->rect(),
-                                       GroupBar::Style::Groups, ImageList1);
-            for (const Group &group : page.groups) {
-                const int g = bar->addGroup(QString(), group.caption, group.open);
-                for (const Entry &entry : group.entries)
-                    bar->addItem(g, entry.caption, group.icon, entry.hint);
+        // The entries of this tab, in order: a new page or group where its caption changes.
+        QWidget *pageSheet = nullptr;
+        GroupBar *bar = nullptr;
+        int group = -1;
+        QString groupCaption;
+        for (const CurriculumEntry &entry : curriculum()) {
+            if (entry.tab != tab.caption)
+                continue;
+            if (!pageSheet || pages->pageCaption(pages->indexOf(pageSheet)) != entry.page) {
+                pageSheet = pages->addPage(QString(), entry.page);
+                bar = barInPanel(pageSheet, u"打印输出练习项目"_s, pageSheet->rect(), GroupBar::Style::Groups,
+                                 ImageList1);
+                group = -1;
+                if (entry.page == tab.startPage)
+                    pages->setActivePage(pageSheet);
             }
-            if (page.caption == tab.startPage)
-                pages->setActivePage(pageSheet);
+            if (group < 0 || entry.group != groupCaption) {
+                groupCaption = entry.group;
+                group = bar->addGroup(QString(), groupCaption, !ClosedAtStart.contains(groupCaption));
+            }
+            QAbstractButton *item = bar->addItem(group, entry.caption, iconFor(entry.recipe.kind), PrintHint);
+            item->setCursor(Qt::PointingHandCursor);
+            onEvent(item, &QAbstractButton::clicked, this, [this, &entry](auto &&...) { WorksheetEntryClick(entry); });
+        }
+
+        // A stage brings its numbered page to the front, where it has one.
+        for (int stage = 0; stage < stages->itemCount(stageGroup); ++stage) {
+            const QString number = QString::number(stage + 1);
+            for (int page = 0; page < pages->pageCount(); ++page) {
+                if (pages->pageCaption(page) != number)
+                    continue;
+                QAbstractButton *item = stages->item(stageGroup, stage);
+                item->setCursor(Qt::PointingHandCursor);
+                onEvent(item, &QAbstractButton::clicked, this, [pages, page](auto &&...) { pages->setActivePageIndex(page); });
+            }
         }
         inner.append(pages);
     }
@@ -381,6 +301,13 @@ MenuPanel::MenuPanel(QWidget *parent)
     onEvent(howTo, &QAbstractButton::clicked, this, [this](auto &&...) { RzGroup22Items0Click(); });
 
     setActivePage(TabSheet13);
+}
+
+void MenuPanel::WorksheetEntryClick(const CurriculumEntry &entry)
+{
+    // Window-modal over the main window; it frees itself when closed.
+    auto *preview = new WorksheetPreview(entry, newSetSeed(), window());
+    preview->open();
 }
 
 void MenuPanel::RzGroup22Items0Click()

@@ -4,12 +4,14 @@
 
 namespace abacolo {
 
+struct CurriculumEntry;
 class GroupBar;
 class ImageList;
 
 // The age tabs on the left of the main window (`RzPageControl1`): one tab per age with that
 // age's stages and numbered pages of exercise entries in group bars, and the help tab, active
-// at start, whose entry "如何使用" opens the how-to-use window.
+// at start, whose entry "如何使用" opens the how-to-use window. An exercise entry opens the print
+// preview of a fresh worksheet; a stage brings its numbered page to the front.
 class MenuPanel : public PageControl
 {
     Q_OBJECT
@@ -37,7 +39,8 @@ public:
     // The small icons shown before the entries.
     ImageList *ImageList1;
 
-    // Event handler: the entry "如何使用".
+    // Event handlers: an exercise entry of an age tab; the entry "如何使用".
+    void WorksheetEntryClick(const CurriculumEntry &entry);
     void RzGroup22Items0Click();
 };
 

@@ -17,6 +17,7 @@
 #include "tables/tables.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
+#include "worksheets/worksheetcommand.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -53,6 +54,8 @@ void showFatal(const QString &text)
 
 int runProgram(int argc, char **argv)
 {
+    if (isWorksheetCommand(argc, argv))
+        return runWorksheetCommand(argc, argv);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));

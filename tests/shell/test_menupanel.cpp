@@ -6,10 +6,14 @@
 #include "tests/support/testworld.h"
 #include "toolkit/groupbar.h"
 #include "toolkit/pagecontrol.h"
+#include "worksheets/curriculum.h"
+#include "worksheets/worksheetpreview.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QAction>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -49,6 +53,31 @@ void click(QWidget *widget)
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
+// Every entry button of an age tab's numbered pages, in menu order, with where it stands.
+struct EntryButton
+{
+    QString tab;
+    QString page;
+    QString group;
+    QAbstractButton *button;
+};
+
+QList<EntryButton> entryButtons(const MenuPanel *panel)
+{
+    QList<EntryButton> list;
+    for (int tab = 0; tab < 4; ++tab) {
+        const PageControl *pages = innerPages(panel, tab);
+        for (int p = 0; p < pages->pageCount(); ++p) {
+            const GroupBar *bar = pages->page(p)->findChild<GroupBar *>();
+            for (int g = 0; g < bar->groupCount(); ++g) {
+                for (int i = 0; i < bar->itemCount(g); ++i)
+                    list.append({panel->pageCaption(tab), pages->pageCaption(p), bar->groupCaption(g), bar->item(g, i)});
+            }
+        }
+    }
+    return list;
+}
+
 } // namespace
 
 class MenuPanelTest : public QObject
@@ -67,6 +96,11 @@ private Q_SLOTS:
     void groupsOpenAndCloseOnTheirCaptions();
     void nothingIsClippedAndLongPagesScroll();
     void howToUseOpensOneWindowInFront();
+    void everyEntryIsAWorksheet();
+    void anEntryOpensThePreviewOfItsOwnSheet_data();
+    void anEntryOpensThePreviewOfItsOwnSheet();
+    void stagesBringTheirPagesToTheFront_data();
+    void stagesBringTheirPagesToTheFront();
 
 private:
     std::unique_ptr<TestWorld> m_world;
@@ -244,11 +278,6 @@ void MenuPanelTest::groupsEntriesAndStartStates()
 
 void MenuPanelTest::groupsOpenAndCloseOnTheirCaptions()
 {
-    // The tool tips the layout gives: the first six entries of "描画几何物体".
-    GroupBar *drawing = pageBar(m_panel, 0, u"2"_s);
-    for (int i = 0; i < drawing->itemCount(0); ++i)
-        QCOMPARE(drawing->item(0, i)->toolTip(), i < 6 ? u"预览/打印"_s : QString());
-
     m_panel->setActivePageIndex(1);
     GroupBar *bar = pageBar(m_panel, 1, u"6"_s);
     QVERIFY(bar->isVisible());
@@ -331,6 +360,108 @@ void MenuPanelTest::howToUseOpensOneWindowInFront()
     Form6->close();
     click(m_panel->helpBar->item(0, 1));
     QVERIFY(!Form6->isVisible());
+}
+
+
+void MenuPanelTest::everyEntryIsAWorksheet()
+{
+    // The menu and the worksheets' table list the same entries in the same places.
+    const QList<EntryButton> buttons = entryButtons(m_panel);
+    const QList<CurriculumEntry> &entries = curriculum();
+    QCOMPARE(buttons.size(), entries.size());
+    for (int i = 0; i < buttons.size(); ++i) {
+        const EntryButton &shown = buttons.at(i);
+        QCOMPARE(shown.tab, entries.at(i).tab);
+        QCOMPARE(shown.page, entries.at(i).page);
+        QCOMPARE(shown.group, entries.at(i).group);
+        QCOMPARE(shown.button->text(), entries.at(i).caption);
+        QCOMPARE(shown.button->toolTip(), u"预览/打印"_s);
+    }
+}
+
+void MenuPanelTest::anEntryOpensThePreviewOfItsOwnSheet_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("limit");
+
+    // The same caption in three groups: each its own range.
+    QTest::newRow("四岁 10以内") << 1 << u"10以内加法练习"_s << u"随机加2练习"_s << 10;
+    QTest::newRow("四岁 100以内") << 1 << u"100以内加法练习"_s << u"随机加2练习"_s << 100;
+    QTest::newRow("学前准备") << 0 << u"简单物体涂色"_s << u"物体涂色1"_s << 0;
+    QTest::newRow("六岁") << 3 << u"有余数的除法"_s << u"余数除法练习10"_s << 12;
+}
+
+void MenuPanelTest::anEntryOpensThePreviewOfItsOwnSheet()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, group);
+    QFETCH(QString, caption);
+    QFETCH(int, limit);
+
+    m_panel->setActivePageIndex(tab);
+    for (const EntryButton &entry : entryButtons(m_panel)) {
+        if (entry.group != group || entry.button->text() != caption)
+            continue;
+        entry.button->click();
+        auto *preview = mymainForm->findChild<WorksheetPreview *>();
+        QVERIFY(preview);
+        QTRY_VERIFY(preview->isVisible());
+        QCOMPARE(preview->sheet().title, caption);
+        QCOMPARE(preview->sheet().recipe.limit, limit);
+        QVERIFY(!preview->sheet().exercises.isEmpty());
+        QVERIFY(preview->windowTitle().contains(caption));
+
+        // "换一套": the same kind, other exercises.
+        const Worksheet first = preview->sheet();
+        QSignalSpy painted(preview, &WorksheetPreview::pagesPainted);
+        preview->showNewSet(first.seed + 1);
+        QCOMPARE(painted.size(), 1);
+        QCOMPARE(preview->sheet().recipe.kind, first.recipe.kind);
+        QCOMPARE(preview->sheet().seed, first.seed + 1);
+        QVERIFY(preview->newSetAction()->isEnabled());
+
+        preview->close();
+        QTRY_VERIFY(!mymainForm->findChild<WorksheetPreview *>());
+        return;
+    }
+    QFAIL("entry not found");
+}
+
+void MenuPanelTest::stagesBringTheirPagesToTheFront_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<QString>("page"); // empty: the stage has no page, nothing changes
+
+    QTest::newRow("学前准备 一") << 0 << 0 << u"1"_s;
+    QTest::newRow("学前准备 六") << 0 << 5 << u"6"_s;
+    QTest::newRow("四岁 一, no page") << 1 << 0 << QString();
+    QTest::newRow("四岁 四") << 1 << 3 << u"4"_s;
+    QTest::newRow("四岁 五, no page") << 1 << 4 << QString();
+    QTest::newRow("五岁 二") << 2 << 1 << u"2"_s;
+    QTest::newRow("六岁 分数初步, no page") << 3 << 6 << QString();
+}
+
+void MenuPanelTest::stagesBringTheirPagesToTheFront()
+{
+    QFETCH(int, tab);
+    QFETCH(int, stage);
+    QFETCH(QString, page);
+
+    m_panel->setActivePageIndex(tab);
+    GroupBar *stages = nullptr;
+    for (GroupBar *bar : m_panel->activePage()->findChildren<GroupBar *>()) {
+        if (bar->style() == GroupBar::Style::SingleGroup)
+            stages = bar;
+    }
+    QVERIFY(stages);
+    PageControl *inner = innerPages(m_panel, tab);
+    const QString before = inner->pageCaption(inner->activePageIndex());
+    click(stages->item(0, stage));
+    QCOMPARE(inner->pageCaption(inner->activePageIndex()), page.isEmpty() ? before : page);
+    QVERIFY(inner->activePage()->isVisible());
 }
 
 QTEST_MAIN(MenuPanelTest)
