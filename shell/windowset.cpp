@@ -6,6 +6,7 @@
 #include "flash/flashnumview.h"
 #include "services/services.h"
 #include "services/sysdatamoudle.h"
+#include "progress/growthrecord.h"
 #include "sheets/doitmyself.h"
 #include "sheets/games4_1.h"
 #include "shell/howuse.h"
@@ -47,6 +48,7 @@ WindowSet::WindowSet(Services &services)
     create(Form15, m_members, services);
     create(Form32, m_members, services);
     create(Form35, m_members, services);
+    create(GrowthRecordForm, m_members, services);
     Form10->setRewardWindow(Form15);
 }
 
@@ -69,6 +71,7 @@ WindowSet::~WindowSet()
     Form15 = nullptr;
     Form32 = nullptr;
     Form35 = nullptr;
+    GrowthRecordForm = nullptr;
 }
 
 } // namespace abacolo
