@@ -37,6 +37,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -356,12 +357,13 @@ void TGrowthRecordForm::refresh()
     const QDate today = QDateTime::fromSecsSinceEpoch(m_services.clock.secondsNow()).date();
     m_report = makeReport(rowsOfChild(m_rows, child), m_period, today);
 
-    const qint64 minutes = std::accumulate(m_report.days.begin(), m_report.days.end(), qint64(0),
-                                           [](qint64 sum, const DayTally &d) { return sum + d.practiceMsecs; }) / 60000;
+    const qint64 msecs = std::accumulate(m_report.days.begin(), m_report.days.end(), qint64(0),
+                                         [](qint64 sum, const DayTally &d) { return sum + d.practiceMsecs; });
+    const QString minutes = msecs > 0 && msecs < 60000 ? u"不到 1"_s : QString::number(qRound(msecs / 60000.0));
     summaryLabel->setText(periodName(m_period) + u"（"_s + spanText(m_report.span) + u"）：答题 "_s
                           + QString::number(m_report.asked) + u" 道，答对 "_s
                           + (m_report.asked > 0 ? percent(double(m_report.right) / m_report.asked) : u"—"_s)
-                          + u"，练习 "_s + QString::number(minutes) + u" 分钟"_s);
+                          + u"，练习 "_s + minutes + u" 分钟"_s);
     streakLabel->setText(u"连续练习 "_s + QString::number(m_report.streak) + u" 天"_s);
     showDays();
     showActivities();
@@ -405,12 +407,10 @@ void TGrowthRecordForm::showDays()
     auto *counts = new QValueAxis;
     counts->setRange(0, std::max(5, most));
     counts->setLabelFormat(u"%d"_s);
-    counts->setTitleText(u"道"_s);
     counts->applyNiceNumbers();
     auto *minutes = new QValueAxis;
     minutes->setRange(0, std::max(5.0, std::ceil(longest)));
     minutes->setLabelFormat(u"%d"_s);
-    minutes->setTitleText(u"分钟"_s);
     minutes->setLinePenColor(MinutesColour);
     minutes->setLabelsColor(MinutesColour);
     minutes->applyNiceNumbers();
@@ -556,17 +556,23 @@ void TGrowthRecordForm::exportPdf(const QString &path)
             throw AppError(u"无法写入 PDF 文件 “"_s + path + u"”"_s);
         const QRect page = painter.viewport();
         QFont title = uiFont(16, true);
+        title.setPointSizeF(16);   // the page's own resolution, not the screen's pixels
         painter.setFont(title);
         const int titleHeight = painter.fontMetrics().height() * 2;
         painter.drawText(QRect(page.left(), page.top(), page.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          viewTitle() + u"（"_s + spanText(m_report.span) + u"）"_s);
-        // The view as it stands on screen, scaled to the page below the title.
+        // The view as it stands on screen, drawn at twice its size for print and scaled to the
+        // page below the title.
+        QPixmap view(reportArea->size() * 2);
+        view.setDevicePixelRatio(2);
+        view.fill(Qt::white);
+        reportArea->render(&view);
         const QSize area = reportArea->size();
         const double scale = std::min(double(page.width()) / area.width(),
                                       double(page.height() - titleHeight) / area.height());
-        painter.translate(page.left(), page.top() + titleHeight);
-        painter.scale(scale, scale);
-        reportArea->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(QRectF(page.left(), page.top() + titleHeight, area.width() * scale, area.height() * scale),
+                           view, QRectF(QPointF(0, 0), QSizeF(view.size())));
         painter.end();
     }
     if (QFileInfo(path).size() == 0)

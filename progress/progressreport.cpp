@@ -18,6 +18,7 @@ namespace {
 // Beyond this many days a bar stands for a week.
 constexpr qint64 DailyBarsUpTo = 31;
 constexpr qint64 LongestAnswerMsecs = 5 * 60 * 1000;
+constexpr qint64 MSecsPerDay = 24 * 60 * 60 * 1000;
 constexpr int QuestionsAdvised = 1;
 
 // The activities in the menu's order, with the worksheet kind that trains each.
@@ -174,7 +175,8 @@ qint64 practiceMsecs(const QList<HistoryRow> &rows)
     QList<std::pair<qint64, qint64>> spans;
     spans.reserve(rows.size());
     for (const HistoryRow &row : rows) {
-        const qint64 end = row.answeredAt.toMSecsSinceEpoch();
+        // Wall-clock time: no time zone to look up for each row.
+        const qint64 end = row.answeredAt.date().toJulianDay() * MSecsPerDay + row.answeredAt.time().msecsSinceStartOfDay();
         spans.append({end - std::clamp<qint64>(row.answered.msecsTaken, 0, LongestAnswerMsecs), end});
     }
     std::sort(spans.begin(), spans.end());
@@ -321,7 +323,7 @@ QString adviceText(const ProgressReport &report)
     const QString name = u"“"_s + activityName(report.weakest->activity) + u"”"_s;
     const QString percent = QString::number(qRound(report.weakest->share() * 100)) + u"%"_s;
     const QString sheet = report.practice
-        ? u"可以打印练习“"_s + report.practice->caption + u"”（"_s + report.practice->group + u"）一起练一练。"_s
+        ? u"可以打印练习“"_s + report.practice->caption + u"”一起练一练。"_s
         : u"可以多玩几次这个练习。"_s;
     if (report.weakest->right == report.weakest->asked)
         return u"全部答对了，真棒！想再练一练"_s + name + u"，"_s + sheet;

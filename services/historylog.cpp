@@ -69,6 +69,20 @@ QSqlDatabase openFile(const QString &path, const QString &connection, bool creat
     return db;
 }
 
+// The time of a row. The stored form is fixed, so it is read by hand: the general parser
+// would be most of the time of reading a long log.
+QDateTime timeOfRow(const QString &text)
+{
+    const QStringView t(text);
+    if (t.size() == 19 && t[4] == u'-' && t[7] == u'-' && t[10] == u'T' && t[13] == u':' && t[16] == u':') {
+        const QDate date(t.mid(0, 4).toInt(), t.mid(5, 2).toInt(), t.mid(8, 2).toInt());
+        const QTime time(t.mid(11, 2).toInt(), t.mid(14, 2).toInt(), t.mid(17, 2).toInt());
+        if (date.isValid() && time.isValid())
+            return QDateTime(date, time);
+    }
+    return QDateTime::fromString(text, kTimeFormat);
+}
+
 void dropConnection(const QString &connection)
 {
     {
@@ -207,7 +221,7 @@ QList<HistoryRow> HistoryLog::readRows(const QString &filePath)
                     + u" FROM history ORDER BY id"_s);
         while (query.next()) {
             HistoryRow row;
-            row.answeredAt = QDateTime::fromString(query.value(0).toString(), kTimeFormat);
+            row.answeredAt = timeOfRow(query.value(0).toString());
             row.answered.activity = query.value(1).toString();
             row.answered.question = query.value(2).toString();
             row.answered.answer = query.value(3).toString();

@@ -56,6 +56,10 @@ int runProgram(int argc, char **argv)
 {
     if (isWorksheetCommand(argc, argv))
         return runWorksheetCommand(argc, argv);
+    // Without TZ the C library reads the zone file again at every local-time conversion;
+    // named once, it is read once (reading a long answer log converts thousands of times).
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));

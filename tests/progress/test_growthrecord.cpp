@@ -132,7 +132,7 @@ void GrowthRecordTest::showsTheLogOfThisWeek()
 
     QVERIFY(GrowthRecordForm->weekButton->isChecked());
     QCOMPARE(GrowthRecordForm->summaryLabel->text(),
-             u"本周（2026年3月2日–2026年3月4日）：答题 4 道，答对 50%，练习 2 分钟"_s);
+             u"本周（2026年3月2日–2026年3月4日）：答题 4 道，答对 50%，练习 3 分钟"_s);   // two and a half minutes
     QCOMPARE(GrowthRecordForm->streakLabel->text(), u"连续练习 1 天"_s);
 
     const QList<QBarSet *> days = GrowthRecordForm->daySeries->barSets();
