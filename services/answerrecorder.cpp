@@ -7,7 +7,9 @@
 namespace abacolo {
 
 AnswerRecorder::AnswerRecorder(const Clock &clock, AnswerLog &log, QString activity)
-    : m_clock(clock), m_log(log), m_activity(std::move(activity))
+    : m_clock(clock)
+    , m_log(log)
+    , m_activity(std::move(activity))
 {
 }
 

@@ -63,7 +63,8 @@ QSqlDatabase openFile(const QString &path, const QString &connection, bool creat
     QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
     url.setQuery(create ? u"mode=rwc"_s : u"mode=ro"_s);
     db.setDatabaseName(url.toString(QUrl::FullyEncoded));
-    db.setConnectOptions(u"QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT="_s + QString::number(kBusyTimeoutMs));
+    db.setConnectOptions(u"QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT="_s
+                         + QString::number(kBusyTimeoutMs));
     if (!db.open())
         throw AppError(u"答题记录文件 “"_s + kFileName + u"” 无法打开："_s + db.lastError().text());
     return db;
@@ -133,7 +134,9 @@ void makeTables(QSqlQuery &query)
 } // namespace
 
 HistoryLog::HistoryLog(Clock &clock, Dialogs &dialogs, QString directory)
-    : m_clock(clock), m_dialogs(dialogs), m_directory(std::move(directory))
+    : m_clock(clock)
+    , m_dialogs(dialogs)
+    , m_directory(std::move(directory))
 {
 }
 
@@ -157,7 +160,8 @@ void HistoryLog::record(const AnsweredQuestion &answered)
         if (m_reported)
             return;
         m_reported = true;
-        m_dialogs.showError(e.message() + u"。答题照常进行，但这次的答题没有记下；文件保持原样。"_s);
+        m_dialogs.showError(e.message()
+                            + u"。答题照常进行，但答题暂时无法记下；文件保持原样。"_s);
     }
 }
 

@@ -14,7 +14,7 @@ class Dialogs;
 // One row of "history.db".
 struct HistoryRow
 {
-    QDateTime answeredAt;   // local time of day, to the second
+    QDateTime answeredAt; // local time of day, to the second
     AnsweredQuestion answered;
     QString child;          // the child's name current when it was written; empty before any
 };
@@ -57,7 +57,7 @@ private:
     Clock &m_clock;
     Dialogs &m_dialogs;
     QString m_directory;
-    QString m_connection;   // empty while the file is not open
+    QString m_connection; // empty while the file is not open
     bool m_reported = false;
 };
 

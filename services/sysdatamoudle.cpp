@@ -15,4 +15,10 @@ TDataModule1::TDataModule1(TableSession &session)
     Table1->setObjectName(u"Table1"_s);
 }
 
+void TDataModule1::openTables(const QString &directory)
+{
+    Table1->setDatabaseName(directory);
+    Table1->open();
+}
+
 } // namespace abacolo

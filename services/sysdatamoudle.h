@@ -17,6 +17,8 @@ public:
     explicit TDataModule1(TableSession &session);
 
     Table *Table1;
+    // Opens the progress table in the data directory.
+    void openTables(const QString &directory);
 };
 
 extern TDataModule1 *DataModule1;

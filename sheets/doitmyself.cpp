@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -34,17 +33,6 @@ constexpr int FullBar = 100;
 constexpr int RowStep = 96;
 constexpr int LeftRowTop = 95;   // exercises 1 … 5
 constexpr int RightRowTop = 103; // exercises 6 … 10
-
-// The operations, in the order of `suiComboBox1`; the last item is empty.
-enum Operation { Addition = 0, Subtraction = 1, Multiplication = 2, Division = 3 };
-const QStringList OperationItems{u"加法"_s, u"减法"_s, u"乘法"_s, u"除法"_s, QString()};
-const QStringList OperationSigns{u"+"_s, u"-"_s, u"x"_s, u"÷"_s};
-
-// The ranges of `suiComboBox2`, and what each draws below for addition and subtraction.
-const QStringList RangeItems{u"10以内"_s, u"20以内"_s, u"30以内"_s, u"40以内"_s,
-                             u"50以内"_s, u"100以内"_s, QString()};
-constexpr std::array<int, 6> AdditionBelow{10, 20, 30, 40, 50, 99};
-constexpr std::array<int, 6> SubtractionBelow{5, 10, 20, 30, 40, 50};
 
 // The speeds of `suiComboBox3` and the tick interval of each.
 const QStringList SpeedItems{u"很慢"_s, u"慢"_s, u"一般"_s, u"较快"_s, u"很快"_s};
@@ -65,34 +53,6 @@ int rowTop(int exercise)
 {
     return exercise <= 5 ? LeftRowTop + RowStep * (exercise - 1)
                          : RightRowTop + RowStep * (exercise - 6);
-}
-
-// A whole number as the sheet reads it: decimal digits with an optional sign, nothing else.
-std::optional<qint64> wholeNumber(const QString &text)
-{
-    static const QRegularExpression pattern(u"^[+-]?[0-9]{1,9}$"_s);
-    if (!pattern.match(text).hasMatch())
-        return std::nullopt;
-    return text.toLongLong();
-}
-
-// A right answer of exercise `first op second`. A division by 0 has no answer: the
-// exercise is wrong whatever was typed (it only comes up when "除法" was chosen over
-// numbers drawn for another operation and no new sheet was drawn).
-bool isRight(int operation, qint64 first, qint64 second, qint64 answer)
-{
-    switch (operation) {
-    case Addition:
-        return first + second == answer;
-    case Subtraction:
-        return first - second == answer;
-    case Multiplication:
-        return first * second == answer;
-    case Division:
-        return second != 0 && first / second == answer;
-    default:
-        return false;
-    }
 }
 
 QLabel *panelLabel(int number, const QString &text, QWidget *parent, QPoint at, int pixels,
@@ -255,18 +215,30 @@ void TForm10::FormActivate()
     // The range starts again at "10以内". The operation box shows the operation last chosen,
     // which the signs show and the marking follows; selecting by program runs no change
     // handler, so nothing is drawn.
-    suiComboBox1->setCurrentIndex(suiComboBox1->property("tag").toInt());
+    restoreLastOperation();
     suiComboBox2->setCurrentIndex(0);
     m_answer.asked(QString());
+}
+
+void TForm10::restoreLastOperation()
+{
+    suiComboBox1->setCurrentIndex(suiComboBox1->property("tag").toInt());
+}
+
+void TForm10::openTables(const QString &directory)
+{
+    Table1->setDatabaseName(directory);
+    Table1->setActive(true);
 }
 
 void TForm10::suiComboBox1Change()
 {
     const int operation = suiComboBox1->currentIndex();
-    if (operation >= Addition && operation <= Division) {
+    if (operation >= SheetOperation::Addition && operation <= SheetOperation::Division) {
         for (QLabel *sign : m_signs)
             sign->setText(OperationSigns.at(operation));
-        suiComboBox2->setEnabled(operation == Addition || operation == Subtraction);
+        suiComboBox2->setEnabled(operation == SheetOperation::Addition
+                                 || operation == SheetOperation::Subtraction);
     }
     suiComboBox1->setProperty("tag", operation);
     suiButton1->click();
@@ -296,75 +268,25 @@ void TForm10::suiButton1Click()
     for (QLineEdit *answer : m_answers)
         answer->clear();
 
-    const int operation = suiComboBox1->currentIndex();
-    const int range = suiComboBox2->currentIndex();
-    const bool rangeDrawn = range >= 0 && range < int(AdditionBelow.size());
-    if (operation == Addition && rangeDrawn)
-        FillAnyPairs(AdditionBelow.at(size_t(range)));
-    else if (operation == Subtraction && rangeDrawn)
-        FillSubtractionPairs(SubtractionBelow.at(size_t(range)));
-    else if (operation == Multiplication)
-        FillAnyPairs(10);
-    else if (operation == Division)
-        FillDivisionPairs(10);
+    m_services.random.seed(m_services.clock.secondsNow());
+    const std::optional<SheetNumbers> numbers
+        = drawSheet(suiComboBox1->currentIndex(), suiComboBox2->currentIndex(),
+                    [this](int n) { return m_services.random.below(n); });
     // Anything else draws nothing: the old numbers stay.
+    if (numbers)
+        storeSheet(*numbers);
 
     m_answer.asked(QString());
     suiEdit(1)->setFocus();
 }
 
-template<typename Draw>
-void TForm10::fill(Draw draw)
+void TForm10::storeSheet(const SheetNumbers &numbers)
 {
-    Table1->edit();
-    try {
-        m_services.random.seed(m_services.clock.secondsNow());
-        draw();
-        Table1->post();
-    } catch (...) {
-        // A sheet that cannot be stored leaves the record as it was, and unlocked.
-        try {
-            Table1->cancel();
-        } catch (...) {
-        }
-        throw;
-    }
-}
-
-void TForm10::FillAnyPairs(int n)
-{
-    fill([this, n] {
-        for (int position = 1; position <= 20; ++position)
-            Table1->field(position).setAsInteger(m_services.random.below(n));
-    });
-}
-
-void TForm10::FillSubtractionPairs(int n)
-{
-    fill([this, n] {
-        for (int position = 2; position <= 20; position += 2)
-            Table1->field(position).setAsInteger(m_services.random.below(n));
-        for (int position = 1; position <= 19; position += 2) {
-            const int second = Table1->field(position + 1).asInteger();
-            Table1->field(position).setAsInteger(second + m_services.random.below(n));
-        }
-    });
-}
-
-void TForm10::FillDivisionPairs(int n)
-{
-    fill([this, n] {
-        const auto nonZero = [this, n] {
-            const int drawn = m_services.random.below(n);
-            return drawn == 0 ? 1 : drawn;
-        };
-        for (int position = 2; position <= 20; position += 2)
-            Table1->field(position).setAsInteger(nonZero());
-        for (int position = 1; position <= 19; position += 2) {
-            const int divisor = Table1->field(position + 1).asInteger();
-            Table1->field(position).setAsInteger(nonZero() * divisor);
-        }
-    });
+    // A sheet that cannot be stored leaves the record as it was, and unlocked.
+    TableEdit edit(*Table1);
+    for (int position = 1; position <= 20; ++position)
+        Table1->field(position).setAsInteger(numbers.at(size_t(position - 1)));
+    edit.post();
 }
 
 void TForm10::suiButton2Click()
@@ -380,7 +302,7 @@ void TForm10::suiButton2Click()
 
     Timer1->setEnabled(false);
     const int operation = suiComboBox1->currentIndex();
-    if (operation < Addition || operation > Division)
+    if (operation < SheetOperation::Addition || operation > SheetOperation::Division)
         return;
 
     // Every text is read first: one that is not a number stops the marking before any score.

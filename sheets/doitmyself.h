@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/answerrecorder.h"
+#include "sheets/sheetrules.h"
 #include "toolkit/form.h"
 
 #include <QComboBox>
@@ -34,6 +35,10 @@ class TForm10 : public Form
 
 public:
     explicit TForm10(Services &services);
+    // The operation of the last sheet comes back into the operation box (no new sheet).
+    void restoreLastOperation();
+    // Opens the sheet's numbers in the data directory.
+    void openTables(const QString &directory);
     // The window that full marks open (the reward games); the window set knows it.
     void setRewardWindow(Form *window) { m_reward = window; }
 
@@ -75,19 +80,13 @@ public:
     bool suiEditKeyPress(QLineEdit *box, int key);
     void FormClose();
 
-    // The three ways of drawing a sheet into the table's current record.
-    void FillAnyPairs(int n);
-    void FillSubtractionPairs(int n);
-    void FillDivisionPairs(int n);
-
 protected:
     bool FormCloseQuery() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
-    template<typename Draw>
-    void fill(Draw draw);
+    void storeSheet(const SheetNumbers &numbers);
 
     Services &m_services;
     AnswerRecorder m_answer;

@@ -5,6 +5,7 @@
 #include "services/random.h"
 #include "services/services.h"
 #include "sheets/colourtext.h"
+#include "sheets/practicerules.h"
 #include "tables/apperror.h"
 #include "tables/tables.h"
 #include "toolkit/bevel.h"
@@ -52,44 +53,6 @@ using games4_1::grabY;
 using games4_1::orderTheme;
 
 namespace {
-
-// The ordering themes, in turn: the qualities at the two ends and the picture set whose
-// picture k shows the k-th step from the left quality to the right one.
-struct OrderTheme
-{
-    QStringView left;
-    QStringView right;
-    QStringView pictures;
-};
-
-constexpr std::array<OrderTheme, 5> OrderThemes{{
-    {u"低", u"高", u"sp"},
-    {u"大", u"小", u"hm"},
-    {u"少", u"多", u"ld"},
-    {u"粗", u"细", u"cannon"},
-    {u"宽", u"窄", u"Xmas"},
-}};
-
-// The shuffled rows of a new ordering question: the pictures (by number) standing under
-// boxes 1 … 5.
-constexpr std::array<std::array<int, 5>, 5> OrderArrangements{{
-    {1, 4, 3, 5, 2},
-    {2, 1, 5, 3, 4},
-    {4, 2, 5, 3, 1},
-    {4, 3, 2, 5, 1},
-    {2, 5, 1, 3, 4},
-}};
-
-// The shuffled rows of a new colouring question: the tiles (by number) standing under
-// boxes 1 … 7 from the left.
-constexpr std::array<std::array<int, 7>, 6> ColourArrangements{{
-    {8, 6, 7, 9, 10, 11, 12},
-    {10, 6, 11, 7, 12, 9, 8},
-    {7, 11, 6, 9, 12, 8, 10},
-    {9, 11, 8, 6, 12, 7, 10},
-    {7, 11, 10, 9, 8, 12, 6},
-    {10, 11, 7, 6, 8, 9, 12},
-}};
 
 constexpr int PictureBoxSize = 140;
 constexpr int TileSize = 120;
@@ -173,47 +136,39 @@ QPixmap hintGlyph()
     return glyph;
 }
 
-// The first box, in the order given, whose left and right edges lie strictly either side of
-// the control's centre; the control moves into it and comes to the front. Only controls
-// whose top is above the line are handled.
+// Where each control stands, and the left edges and areas of the boxes, for the rules.
+template<typename Control, size_t N>
+std::array<QPoint, N> positions(const std::array<Control *, N> &controls)
+{
+    std::array<QPoint, N> at;
+    for (size_t i = 0; i < N; ++i)
+        at[i] = controls[i]->pos();
+    return at;
+}
+
+template<size_t N>
+std::array<int, N> leftEdges(const std::array<Bevel *, N> &boxes)
+{
+    std::array<int, N> lefts{};
+    for (size_t i = 0; i < N; ++i)
+        lefts[i] = boxes[i]->x();
+    return lefts;
+}
+
+// Each control dropped over a box moves into it and comes to the front.
 template<typename Control, size_t Controls, size_t Boxes>
 void snapIntoBoxes(const std::array<Control *, Controls> &controls,
                    const std::array<Bevel *, Boxes> &boxes, int line)
 {
+    std::array<QRect, Boxes> areas;
+    for (size_t i = 0; i < Boxes; ++i)
+        areas[i] = boxes[i]->geometry();
     for (Control *control : controls) {
-        if (!(control->y() < line))
-            continue;
-        const int centre = (2 * control->x() + control->width()) / 2;
-        for (Bevel *box : boxes) {
-            if (box->x() < centre && centre < box->x() + box->width()) {
-                control->move(box->pos());
-                control->raise();
-                break;
-            }
+        if (const std::optional<size_t> box = snapBox(control->geometry(), areas, line)) {
+            control->move(boxes[*box]->pos());
+            control->raise();
         }
     }
-}
-
-// What stands in the boxes, from left to right, above the line: the number of the control in
-// each (1 for the first of `controls`), "·" for an empty box. The answer as the log keeps it.
-template<typename Control, size_t Controls, size_t Boxes>
-QString arrangement(const std::array<Control *, Controls> &controls,
-                    const std::array<Bevel *, Boxes> &boxes, int line)
-{
-    std::array<Bevel *, Boxes> fromLeft = boxes;
-    std::sort(fromLeft.begin(), fromLeft.end(), [](Bevel *a, Bevel *b) { return a->x() < b->x(); });
-    QString text;
-    for (const Bevel *box : fromLeft) {
-        QString in = u"·"_s;
-        for (size_t i = 0; i < controls.size(); ++i) {
-            if (controls[i]->x() == box->x() && controls[i]->y() < line) {
-                in = QString::number(i + 1);
-                break;
-            }
-        }
-        text += in;
-    }
-    return text;
 }
 
 QProgressBar *makeBar(const QString &name, QWidget *page, QRect geometry)
@@ -480,6 +435,25 @@ void TForm5::FormActivate()
     Image11->setColor(Orange);
 }
 
+void TForm5::showColouringPage()
+{
+    Panel2->raise();
+    suiButton5->setVisible(true);
+    suiButton3->setVisible(true);
+    suiButton5Click(); // performs a click: a new colouring question
+}
+
+void TForm5::showOrderingPage()
+{
+    Panel1->raise();
+}
+
+void TForm5::openTables(const QString &directory)
+{
+    Table1->setDatabaseName(directory);
+    Table1->setActive(true);
+}
+
 void TForm5::Timer1Timer()
 {
     suiForm1->setCaption(u"当前时间："_s + systemTimeText(m_services.clock.timeOfDay()));
@@ -550,13 +524,11 @@ void TForm5::CountColumns()
 void TForm5::ScoreOrder()
 {
     const int line = Label9->y();
-    int score = 0;
-    for (size_t k = 0; k < m_pictures.size(); ++k) {
-        if (m_pictures[k]->x() == m_orderBoxes[k]->x() && m_pictures[k]->y() < line)
-            score += 20;
-    }
+    const auto at = positions(m_pictures);
+    const auto lefts = leftEdges(m_orderBoxes);
+    const int score = orderScore(at, lefts, line);
     suiProgressBar1->setValue(score);
-    const QString order = arrangement(m_pictures, m_orderBoxes, line);
+    const QString order = arrangementText(at, lefts, line);
     if (order != std::exchange(m_lastOrder, order))
         m_ordering.given(order, score == 100);
     if (score == 100) {
@@ -571,13 +543,11 @@ void TForm5::ScoreOrder()
 void TForm5::ScoreColours()
 {
     const int line = Label9->y();
-    int score = 0;
-    for (size_t i = 0; i < m_tiles.size(); ++i) {
-        if (m_tiles[i]->x() == m_colourBoxes[i]->x() && m_tiles[i]->y() < line)
-            score += m_tiles[i] == Image12 ? 16 : 14;
-    }
+    const auto at = positions(m_tiles);
+    const auto lefts = leftEdges(m_colourBoxes);
+    const int score = colourScore(at, lefts, line);
     suiProgressBar2->setValue(score);
-    const QString colours = arrangement(m_tiles, m_colourBoxes, line);
+    const QString colours = arrangementText(at, lefts, line);
     if (colours != std::exchange(m_lastColours, colours))
         m_colouring.given(colours, score == 100);
     if (score == 100)
@@ -611,7 +581,7 @@ void TForm5::suiButton2Click()
     for (int j = 0; j < 5; ++j)
         m_pictures[OrderArrangements[r][j] - 1]->move(m_orderBoxes[j]->x(), top);
     m_ordering.asked(Label1->text() + u"→"_s + Label5->text());
-    m_lastOrder = arrangement(m_pictures, m_orderBoxes, Label9->y());
+    m_lastOrder = arrangementText(positions(m_pictures), leftEdges(m_orderBoxes), Label9->y());
 }
 
 void TForm5::suiButton1Click()
@@ -634,7 +604,7 @@ void TForm5::suiButton5Click()
         m_tiles[ColourArrangements[r][j] - 6]->move(m_colourBoxes[6 - j]->x(), top);
     }
     m_colouring.asked(u"颜色配对"_s);
-    m_lastColours = arrangement(m_tiles, m_colourBoxes, Label9->y());
+    m_lastColours = arrangementText(positions(m_tiles), leftEdges(m_colourBoxes), Label9->y());
 }
 
 void TForm5::suiButton3Click()

@@ -94,6 +94,13 @@ public:
     void Button2Click();
     void Timer1Timer();
 
+    // What the main window's topics open: a page brought to the front (the colouring page
+    // with its two buttons and a new question).
+    void showColouringPage();
+    void showOrderingPage();
+    // Opens the colour sets in the data directory.
+    void openTables(const QString &directory);
+
     // The pages' operations.
     void SnapOrderPictures();
     void SnapColourTiles();

@@ -10,6 +10,7 @@
 #include "sheets/games4_1.h"
 #include "shell/menupanel.h"
 #include "statistics/tongji.h"
+#include "tables/tablepassword.h"
 #include "tables/tables.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
@@ -37,14 +38,88 @@ TmymainForm *mymainForm = nullptr;
 
 namespace {
 
-const QString TablePassword = u"qqqqqq777777"_s;
+// The layout: where everything stands on the window (the header words' lefts are in their
+// table below).
+constexpr QRect HeaderPicture(0, 24, 1018, 97);
+constexpr int HeaderWordTop = 88;
+constexpr QRect PublisherLink(229, 38, 105, 26);
+constexpr QRect Background(-1, 118, 1019, 646);
+constexpr QRect Strip(0, 132, 11, 633);
+constexpr QRect AgeTabs(11, 130, 270, 615); // `RzPageControl1`
+// The grid: four rows of five buttons, numbered row by row, a label under each; the last
+// label stands a pixel lower.
+constexpr int TopicButtonSide = 57;
+constexpr std::array<int, 4> ButtonTops{227, 331, 435, 547};
+constexpr std::array<int, 5> ButtonLefts{376, 488, 600, 712, 832};
+constexpr std::array<int, 4> LabelTops{295, 403, 507, 615};
+constexpr std::array<int, 5> LabelLefts{360, 470, 583, 695, 814};
+constexpr int LastLabelTop = 616;
+constexpr int LabelWidth = 90;
+constexpr QRect PressedName(912, 32, 89, 21); // `Edit3`, never shown
+constexpr QRect WholeScreen(0, 0, 1024, 768);
 
 // Our own publisher line and its page.
 const QString PublisherName = u"亲子数学工作室"_s;
 const QUrl PublisherPage(u"https://abacolo.example/"_s);
 
-// One topic of the grid, in button order: its label, caption, tool tip, and the pictures
-// under the mouse (also the picture at start, but for `suiImageButton9`) and away from it.
+// What a topic opens: brings its window up and returns the window to align with the main
+// window's top (none for the lessons chooser, which keeps its own place).
+using OpenTopic = Form *(*)();
+
+Form *openLessons()
+{
+    Form32->Show();
+    return nullptr;
+}
+
+Form *openCounting()
+{
+    Form2->Show();
+    return Form2;
+}
+
+Form *openAddition()
+{
+    Form14->Show();
+    return Form14;
+}
+
+Form *openSheet()
+{
+    Form10->Show();
+    Form10->restoreLastOperation();
+    return Form10;
+}
+
+Form *openColouring()
+{
+    Form5->Show();
+    Form5->showColouringPage();
+    return Form5;
+}
+
+Form *openSubtraction()
+{
+    Form25->Show();
+    return Form25;
+}
+
+Form *openOrdering()
+{
+    Form5->Show();
+    Form5->showOrderingPage();
+    return Form5;
+}
+
+Form *openStatistics()
+{
+    Form17->Show();
+    return Form17;
+}
+
+// One topic of the grid, in button order: its label, caption, tool tip, the pictures under
+// the mouse (also the picture at start, but for `suiImageButton9`) and away from it, and
+// what it opens (nothing yet for a topic without an activity).
 struct Topic
 {
     const char16_t *label;
@@ -52,29 +127,32 @@ struct Topic
     const char16_t *hint;
     const char16_t *entered;
     const char16_t *left;
+    // cppcheck-suppress unusedStructMember ; read by the click handler through Topics.at(…)
+    OpenTopic open;
 };
 
 constexpr std::array<Topic, TmymainForm::TopicCount> Topics{{
-    {u"Label18", u"认识数字", u"Learning Numbers", u"picgame25", u"picgame26"},
-    {u"Label1", u"数数小动物", u"Counting Animals", u"aqua1", u"aqua2"},
-    {u"Label2", u"看图练习", u"Adding", u"picgame3", u"picgame4"},
-    {u"Label3", u"做练习玩游戏", u"Training", u"picgame7", u"picgame8"},
-    {u"Label4", u"物体几何形状", u"Recognizeing Shapes", u"picgame11", u"picgame12"},
-    {u"Label5", u"物体色彩", u"Colours", u"picgame23", u"picgame24"},
-    {u"Label6", u"数轴", u"Subtracting  && Counting Coins", u"picgame29", u"picgame30"},
-    {u"Label7", u"顺序", u"Ordinals", u"picgame15", u"picgame16"},
-    {u"Label8", u"统计", u"Collecting Data", u"picgame35", u"picgame36"},
-    {u"Label17", u"找错误", u"Finding Errors", u"picgame27", u"picgame34"},
-    {u"Label9", u"倍数的认识", u"multiple", u"picgame21", u"picgame22"},
-    {u"Label10", u"比较数字", u"Comparing Amounts", u"picgame13", u"picgame14"},
-    {u"Label11", u"认识时间", u"Counting Sharps", u"picgame28", u"picgame33"},
-    {u"Label12", u"智力游戏", u"Games", u"picgame37", u"picgame38"},
-    {u"Label19", u"统计图", u"Bar Graphs", u"picgame1", u"picgame2"},
-    {u"Label13", u"判断路径", u"path", u"picgame17", u"picgame18"},
-    {u"Label14", u"魔法数字", u"Direction", u"picgame19", u"picgame20"},
-    {u"Label15", u"等量建立", u"Building Equations", u"picgame5", u"picgame6"},
-    {u"Label16", u"乘法口诀", u"Mutiplying", u"picgame9", u"picgame10"},
-    {u"Label20", u"一半", u"Understanding Half", u"picgame31", u"picgame32"},
+    {u"Label18", u"认识数字", u"Learning Numbers", u"picgame25", u"picgame26", openLessons},
+    {u"Label1", u"数数小动物", u"Counting Animals", u"aqua1", u"aqua2", openCounting},
+    {u"Label2", u"看图练习", u"Adding", u"picgame3", u"picgame4", openAddition},
+    {u"Label3", u"做练习玩游戏", u"Training", u"picgame7", u"picgame8", openSheet},
+    {u"Label4", u"物体几何形状", u"Recognizeing Shapes", u"picgame11", u"picgame12", nullptr},
+    {u"Label5", u"物体色彩", u"Colours", u"picgame23", u"picgame24", openColouring},
+    {u"Label6", u"数轴", u"Subtracting  && Counting Coins", u"picgame29", u"picgame30",
+     openSubtraction},
+    {u"Label7", u"顺序", u"Ordinals", u"picgame15", u"picgame16", openOrdering},
+    {u"Label8", u"统计", u"Collecting Data", u"picgame35", u"picgame36", openStatistics},
+    {u"Label17", u"找错误", u"Finding Errors", u"picgame27", u"picgame34", nullptr},
+    {u"Label9", u"倍数的认识", u"multiple", u"picgame21", u"picgame22", nullptr},
+    {u"Label10", u"比较数字", u"Comparing Amounts", u"picgame13", u"picgame14", nullptr},
+    {u"Label11", u"认识时间", u"Counting Sharps", u"picgame28", u"picgame33", nullptr},
+    {u"Label12", u"智力游戏", u"Games", u"picgame37", u"picgame38", nullptr},
+    {u"Label19", u"统计图", u"Bar Graphs", u"picgame1", u"picgame2", nullptr},
+    {u"Label13", u"判断路径", u"path", u"picgame17", u"picgame18", nullptr},
+    {u"Label14", u"魔法数字", u"Direction", u"picgame19", u"picgame20", nullptr},
+    {u"Label15", u"等量建立", u"Building Equations", u"picgame5", u"picgame6", nullptr},
+    {u"Label16", u"乘法口诀", u"Mutiplying", u"picgame9", u"picgame10", nullptr},
+    {u"Label20", u"一半", u"Understanding Half", u"picgame31", u"picgame32", nullptr},
 }};
 
 // The picture a topic button shows at start: the one under the mouse, except for
@@ -84,12 +162,6 @@ QString startPicture(int n)
     const Topic &topic = Topics.at(size_t(n - 1));
     return QString::fromUtf16(n == 9 ? topic.left : topic.entered);
 }
-
-// The grid: four rows of five buttons, numbered row by row, a label under each.
-constexpr std::array<int, 4> ButtonTops{227, 331, 435, 547};
-constexpr std::array<int, 5> ButtonLefts{376, 488, 600, 712, 832};
-constexpr std::array<int, 4> LabelTops{295, 403, 507, 615};
-constexpr std::array<int, 5> LabelLefts{360, 470, 583, 695, 814};
 
 // The header's words, left to right.
 struct HeaderWord
@@ -129,7 +201,7 @@ void TmymainForm::buildLayout()
 {
     // Header: picture, the six words and the publisher's link.
     Image1 = new PictureBox(u"Image1"_s, suiForm1);
-    Image1->setGeometry(0, 24, 1018, 97);
+    Image1->setGeometry(HeaderPicture);
     Image1->setPicture(QPixmap(u":/layout/header.bmp"_s));
     Image1->setMouseTracking(true);
     onEvent(Image1, &PictureBox::mouseMoved, this, [this](QPoint) { Image1MouseMove(); });
@@ -138,7 +210,8 @@ void TmymainForm::buildLayout()
     for (size_t i = 0; i < HeaderWords.size(); ++i) {
         const HeaderWord &word = HeaderWords.at(i);
         words.at(i) = makeLabel(QString::fromUtf16(word.label), QString::fromUtf16(word.text),
-                                suiForm1, QPoint(word.left, 88), uiFont(15, true), Qt::white);
+                                suiForm1, QPoint(word.left, HeaderWordTop), uiFont(15, true),
+                                Qt::white);
     }
     Label21 = words[0];
     Label24 = words[1];
@@ -151,7 +224,7 @@ void TmymainForm::buildLayout()
     suiURLLabel2->setFont(uiFont(15, true));
     suiURLLabel2->setStyleSheet(u"color: white;"_s);
     suiURLLabel2->setAlignment(Qt::AlignCenter);
-    suiURLLabel2->setGeometry(229, 38, 105, 26);
+    suiURLLabel2->setGeometry(PublisherLink);
     // A soft shadow keeps the white words readable where the sky is light.
     auto *shadow = new QGraphicsDropShadowEffect(suiURLLabel2);
     shadow->setBlurRadius(4);
@@ -162,12 +235,12 @@ void TmymainForm::buildLayout()
 
     // Topic area: background and the strip left of the age tabs.
     Image2 = new PictureBox(u"Image2"_s, suiForm1);
-    Image2->setGeometry(-1, 118, 1019, 646);
+    Image2->setGeometry(Background);
     Image2->setPicture(QPixmap(u":/layout/background.bmp"_s));
     Image3 = new PictureBox(u"Image3"_s, suiForm1);
-    Image3->setGeometry(0, 132, 11, 633);
+    Image3->setGeometry(Strip);
     Image3->setPicture(QPixmap(u":/layout/strip.bmp"_s));
-    (new MenuPanel(suiForm1))->setGeometry(11, 130, 270, 615); // `RzPageControl1`, the age tabs
+    (new MenuPanel(suiForm1))->setGeometry(AgeTabs); // the age tabs
 
     // The topic grid.
     for (int n = 1; n <= TopicCount; ++n) {
@@ -176,7 +249,8 @@ void TmymainForm::buildLayout()
         const size_t column = size_t(n - 1) % 5;
 
         auto *button = new ImageButton(topicName(n), suiForm1);
-        button->setGeometry(ButtonLefts.at(column), ButtonTops.at(row), 57, 57);
+        button->setGeometry(ButtonLefts.at(column), ButtonTops.at(row), TopicButtonSide,
+                            TopicButtonSide);
         button->setCursor(Qt::PointingHandCursor);
         // The starting picture is part of the layout; a missing one is reported, and the
         // window still comes up.
@@ -192,15 +266,16 @@ void TmymainForm::buildLayout()
         label->setFont(uiFont(13, true));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setStyleSheet(u"QLabel { color: #1b3f8b; }"_s);
-        const int top = n == 20 ? 616 : LabelTops.at(row);
-        // 90 wide, centred under the button, as high as its font needs.
-        label->setGeometry(LabelLefts.at(column), top, 90, qMax(13, label->sizeHint().height()));
+        const int top = n == 20 ? LastLabelTop : LabelTops.at(row);
+        // Centred under the button, as high as its font needs.
+        label->setGeometry(LabelLefts.at(column), top, LabelWidth,
+                           qMax(13, label->sizeHint().height()));
         m_labels.at(size_t(n - 1)) = label;
     }
 
     Edit3 = new QLineEdit(suiForm1);
     Edit3->setObjectName(u"Edit3"_s);
-    Edit3->setGeometry(912, 32, 89, 21);
+    Edit3->setGeometry(PressedName);
     Edit3->hide();
 }
 
@@ -221,7 +296,7 @@ void TmymainForm::FormShow()
     SavedScreenHeight = screen.height();
     m_services.display.SetDisplaySize(1024, 768);
 
-    setGeometry(0, 0, 1024, 768);
+    setGeometry(WholeScreen);
     m_services.session.addPassword(TablePassword);
     openTables();
 }
@@ -232,16 +307,12 @@ void TmymainForm::openTables()
     // Opening errors are swallowed: the first table that fails ends the sequence and the
     // tables after it stay closed. An activity using a closed table reports it then.
     try {
-        DataModule1->Table1->setDatabaseName(directory);
-        DataModule1->Table1->open();
+        DataModule1->openTables(directory);
         Table1->setDatabaseName(directory);
         Table1->setActive(true);
-        Form5->Table1->setDatabaseName(directory);
-        Form5->Table1->setActive(true);
-        Form17->Table1->setActive(true); // no database name: the current directory
-        Form17->Table1->first();
-        Form10->Table1->setDatabaseName(directory);
-        Form10->Table1->setActive(true);
+        Form5->openTables(directory);
+        Form17->openTables();
+        Form10->openTables(directory);
     } catch (...) {
     }
 }
@@ -256,47 +327,9 @@ void TmymainForm::suiImageButton1Click()
     for (int n = 1; n <= TopicCount; ++n) {
         if (pressed != topicName(n))
             continue;
-        switch (n) {
-        case 1:
-            Form32->Show();
-            break;
-        case 2:
-            Form2->Show();
-            alignTop(Form2);
-            break;
-        case 3:
-            Form14->Show();
-            alignTop(Form14);
-            break;
-        case 4:
-            Form10->Show();
-            // The operation of the last sheet comes back.
-            Form10->suiComboBox1->setCurrentIndex(Form10->suiComboBox1->property("tag").toInt());
-            alignTop(Form10);
-            break;
-        case 6:
-            Form5->Show();
-            Form5->Panel2->raise();
-            Form5->suiButton5->setVisible(true);
-            Form5->suiButton3->setVisible(true);
-            Form5->suiButton5Click(); // performs a click: a new colouring question
-            alignTop(Form5);
-            break;
-        case 7:
-            Form25->Show();
-            alignTop(Form25);
-            break;
-        case 8:
-            Form5->Show();
-            Form5->Panel1->raise();
-            alignTop(Form5);
-            break;
-        case 9:
-            Form17->Show();
-            alignTop(Form17);
-            break;
-        default:
-            break; // a topic without an activity
+        if (const OpenTopic open = Topics.at(size_t(n - 1)).open) {
+            if (Form *window = open())
+                alignTop(window);
         }
     }
 }

@@ -143,6 +143,12 @@ void TForm17::buildLayout()
     onEvent(RadioButton2, &QAbstractButton::clicked, this, [this](auto &&...) { RadioButton2Click(); });
 }
 
+void TForm17::openTables()
+{
+    Table1->setActive(true);
+    Table1->first();
+}
+
 void TForm17::FormCreate()
 {
     resize(width(), 768);
@@ -184,30 +190,20 @@ void TForm17::changeCount(int record, int step)
         throw AppError(u"表格 “"_s + Table1->tableName() + u"” 中没有第 "_s
                        + QString::number(record) + u" 条记录，无法记下这一行的数"_s);
 
-    Table1->edit();
-    try {
-        Field count = Table1->fieldByName(u"num1"_s);
-        const QVariant stored = count.asVariant();
-        qint64 value = 0; // an empty count counts from 0
-        if (!stored.isNull()) {
-            bool ok = false;
-            value = stored.toLongLong(&ok);
-            if (!ok)
-                throw AppError(u"表格 “"_s + Table1->tableName() + u"” 第 "_s
-                               + QString::number(record) + u" 条记录的数不是整数："_s
-                               + stored.toString());
-        }
-        count.setAsVariant(QVariant::fromValue<qlonglong>(value + step));
-        Table1->post();
-    } catch (...) {
-        // Never leave the record in edit mode: that would hold the file's write lock.
-        try {
-            Table1->cancel();
-        } catch (const AppError &) {
-            // The first error is the one to report.
-        }
-        throw;
+    TableEdit edit(*Table1);
+    Field count = Table1->fieldByName(u"num1"_s);
+    const QVariant stored = count.asVariant();
+    qint64 value = 0; // an empty count counts from 0
+    if (!stored.isNull()) {
+        bool ok = false;
+        value = stored.toLongLong(&ok);
+        if (!ok)
+            throw AppError(u"表格 “"_s + Table1->tableName() + u"” 第 "_s
+                           + QString::number(record) + u" 条记录的数不是整数："_s
+                           + stored.toString());
     }
+    count.setAsVariant(QVariant::fromValue<qlonglong>(value + step));
+    edit.post();
 
     DataSource1->refresh();
     update();

@@ -32,6 +32,9 @@ public:
 
     FileTheme *suiFileTheme1;
     Table *Table1;
+    // Opens the counts, at their first record. The table has no database name of its own:
+    // it opens in the current directory, which is the data directory.
+    void openTables();
     CountSource *DataSource1; // the charts' source, bound to Table1's "Num1"
 
     QFrame *Bevel1;

@@ -542,6 +542,26 @@ void Table::post()
     Q_EMIT recordChanged();
 }
 
+TableEdit::TableEdit(Table &table) : m_table(table)
+{
+    m_table.edit();
+}
+
+TableEdit::~TableEdit()
+{
+    if (!m_table.editing())
+        return;
+    try {
+        m_table.cancel();
+    } catch (...) {
+    }
+}
+
+void TableEdit::post()
+{
+    m_table.post();
+}
+
 void Table::cancel()
 {
     requireActive();

@@ -113,6 +113,23 @@ private:
     Engine *m_engine = nullptr;
 };
 
+// One edit of a table's current record: begins it (taking the file's write lock), post()
+// commits it, and leaving the scope without posting cancels it, so no error path leaves the
+// file locked. An error of that cancel is dropped: the error that left the scope is the one
+// to report.
+class TableEdit
+{
+public:
+    explicit TableEdit(Table &table);
+    ~TableEdit();
+    Q_DISABLE_COPY_MOVE(TableEdit)
+
+    void post();
+
+private:
+    Table &m_table;
+};
+
 // Checks a file's SQLite header against its size without handing the file to SQLite, so an
 // empty, truncated or foreign file is refused before anything could touch it.
 bool sqliteHeaderLooksValid(const QString &path);

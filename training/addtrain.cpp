@@ -2,7 +2,6 @@
 
 #include "services/datadirectory.h"
 #include "services/pictures.h"
-#include "services/random.h"
 #include "services/services.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
@@ -17,7 +16,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -195,20 +193,12 @@ void TForm14::FormActivate()
 void TForm14::Button1Click()
 {
     showFirstPlaces(m_sum, 0);
-    showFirstPlaces(m_first, 0);
-    m_services.random.seed(m_services.clock.secondsNow());
-    firstCount = m_services.random.below(10);
-    pictureSet = m_services.random.below(6);
-    showFirstPlaces(m_first, firstCount);
+    drawFirstGroup(m_services, m_first, firstCount, pictureSet);
 }
 
 void TForm14::Button2Click()
 {
-    showFirstPlaces(m_second, 0);
-    m_services.random.seed(m_services.clock.secondsNow());
-    // The sum stays within 10.
-    secondCount = m_services.random.below(11 - std::max(firstCount, 0));
-    showFirstPlaces(m_second, secondCount);
+    drawSecondGroup(m_services, m_second, firstCount, secondCount);
     m_answer.asked(QString::number(firstCount) + u'+' + QString::number(secondCount));
 }
 

@@ -2,7 +2,6 @@
 
 #include "services/datadirectory.h"
 #include "services/pictures.h"
-#include "services/random.h"
 #include "services/services.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
@@ -18,7 +17,6 @@
 #include <QLabel>
 #include <QList>
 #include <QPushButton>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -216,19 +214,12 @@ void TForm25::FormActivate()
 
 void TForm25::Button1Click()
 {
-    showFirstPlaces(m_first, 0);
-    m_services.random.seed(m_services.clock.secondsNow());
-    firstCount = m_services.random.below(10);
-    pictureSet = m_services.random.below(6);
-    showFirstPlaces(m_first, firstCount);
+    drawFirstGroup(m_services, m_first, firstCount, pictureSet);
 }
 
 void TForm25::Button2Click()
 {
-    showFirstPlaces(m_second, 0);
-    m_services.random.seed(m_services.clock.secondsNow());
-    secondCount = m_services.random.below(11 - std::max(firstCount, 0));
-    showFirstPlaces(m_second, secondCount);
+    drawSecondGroup(m_services, m_second, firstCount, secondCount);
     m_answer.asked(QString::number(firstCount) + u'-' + QString::number(secondCount));
 }
 

@@ -1,10 +1,13 @@
 #include "training/picturegroups.h"
 
+#include "services/random.h"
+#include "services/services.h"
 #include "toolkit/fonts.h"
 #include "toolkit/imagebutton.h"
 #include "toolkit/panel.h"
 
 #include <QPushButton>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -59,6 +62,23 @@ QPushButton *makeTrigger(const QString &name, const QString &caption, QWidget *p
     button->setGeometry(geometry);
     button->hide();
     return button;
+}
+
+void drawFirstGroup(Services &services, const PicturePlaces &places, int &count, int &pictureSet)
+{
+    showFirstPlaces(places, 0);
+    services.random.seed(services.clock.secondsNow());
+    count = services.random.below(10);
+    pictureSet = services.random.below(6);
+    showFirstPlaces(places, count);
+}
+
+void drawSecondGroup(Services &services, const PicturePlaces &places, int firstCount, int &count)
+{
+    showFirstPlaces(places, 0);
+    services.random.seed(services.clock.secondsNow());
+    count = services.random.below(11 - std::max(firstCount, 0));
+    showFirstPlaces(places, count);
 }
 
 } // namespace abacolo

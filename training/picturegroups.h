@@ -12,6 +12,7 @@ namespace abacolo {
 
 class ImageButton;
 class Panel;
+struct Services;
 
 // The ten picture places of one group column in the addition and subtraction trainings, in
 // the order a group fills them: the left column from top to bottom, then the right column.
@@ -22,6 +23,13 @@ QString animationFrame(int pictureSet, int frame);
 
 // Shows the first `count` places and hides the others.
 void showFirstPlaces(const PicturePlaces &places, int count);
+
+// A new first group, drawn from the clock's second: how many pictures it shows (0 … 9) and
+// which picture set (0 … 5) the animation gives them.
+void drawFirstGroup(Services &services, const PicturePlaces &places, int &count, int &pictureSet);
+// A new second group, drawn from the clock's second: as many pictures as keep both groups
+// within 10.
+void drawSecondGroup(Services &services, const PicturePlaces &places, int firstCount, int &count);
 
 // A picture to count: the start picture until the animation's first frame, with its number
 // drawn over it in red when the answer is shown.

@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <QThread>
 
 #include <X11/Xatom.h>
@@ -509,6 +510,17 @@ QString Session::keepScreenshot(const QString &name) const
     const QString path = QDir::current().absoluteFilePath(name + u".png"_s);
     screen.grabScreen().save(path);
     return path;
+}
+
+void endSession(std::unique_ptr<Session> &session)
+{
+    if (QTest::currentTestFailed() && session) {
+        qWarning("screenshot kept: %s",
+                 qPrintable(session->keepScreenshot(QString::fromLatin1(QTest::currentTestFunction()))));
+        if (session->program)
+            qWarning("program output:\n%s", qPrintable(session->program->output()));
+    }
+    session.reset();
 }
 
 // ---------------------------------------------------------------------------------------------

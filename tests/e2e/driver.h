@@ -159,6 +159,11 @@ private:
     std::optional<WindowInfo> waitForMainWindow();
 };
 
+// The end of a test's session: when the test failed, keeps a screenshot named after the test
+// function and prints the program's output; then ends the session (the program and the X
+// server with it).
+void endSession(std::unique_ptr<Session> &session);
+
 // Layout facts of the program that a person finds on screen.
 namespace layout {
 inline const QString MainTitle = QStringLiteral(" Abacolo  v6.7");

@@ -198,15 +198,9 @@ private:
 
 void AudioEndToEnd::cleanup()
 {
-    if (QTest::currentTestFailed() && m_session) {
-        qWarning("screenshot kept: %s",
-                 qPrintable(m_session->keepScreenshot(QString::fromLatin1(QTest::currentTestFunction()))));
-        if (m_session->program)
-            qWarning("program output:\n%s", qPrintable(m_session->program->output()));
-        if (m_sound)
-            qWarning("sound server:\n%s", qPrintable(m_sound->log()));
-    }
-    m_session.reset();
+    if (QTest::currentTestFailed() && m_sound)
+        qWarning("sound server:\n%s", qPrintable(m_sound->log()));
+    endSession(m_session);
     m_recorder.reset();
     m_sound.reset();
 }

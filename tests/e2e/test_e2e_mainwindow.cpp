@@ -38,13 +38,7 @@ void MainWindowEndToEnd::init()
 
 void MainWindowEndToEnd::cleanup()
 {
-    if (QTest::currentTestFailed() && m_session) {
-        const QString shot = m_session->keepScreenshot(QString::fromLatin1(QTest::currentTestFunction()));
-        qWarning("screenshot kept: %s", qPrintable(shot));
-        if (m_session->program)
-            qWarning("program output:\n%s", qPrintable(m_session->program->output()));
-    }
-    m_session.reset();
+    endSession(m_session);
 }
 
 void MainWindowEndToEnd::mainWindowFillsTheScreenFromTheCorner()

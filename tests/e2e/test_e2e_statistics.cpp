@@ -40,13 +40,7 @@ private:
 
 void StatisticsEndToEnd::cleanup()
 {
-    if (QTest::currentTestFailed() && m_session) {
-        qWarning("screenshot kept: %s",
-                 qPrintable(m_session->keepScreenshot(QString::fromLatin1(QTest::currentTestFunction()))));
-        if (m_session->program)
-            qWarning("program output:\n%s", qPrintable(m_session->program->output()));
-    }
-    m_session.reset();
+    endSession(m_session);
 }
 
 QList<int> StatisticsEndToEnd::counts() const

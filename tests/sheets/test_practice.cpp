@@ -26,20 +26,8 @@ using namespace abacolo;
 
 namespace {
 
-const QString Password = u"qqqqqq777777"_s;
 constexpr int OrderLeft[] = {136, 288, 440, 592, 744};      // boxes 1 … 5
 constexpr int ColourLeft[] = {56, 184, 312, 440, 568, 696, 824}; // boxes 1 … 7 from the left
-
-// A clock reading whose drawing gives `wanted` as the random integer below n.
-qint64 secondsGiving(int wanted, int n)
-{
-    RandomGenerator generator;
-    for (qint64 s = 1'700'000'000;; ++s) {
-        generator.seed(s);
-        if (generator.below(n) == wanted)
-            return s;
-    }
-}
 
 // Drags a control with mouse events on the control itself, holding it by `grab`, so that its
 // top-left ends at `to` (page position), and lets it go there.
@@ -131,7 +119,7 @@ TForm5 *TestPractice::start(const QStringList &tables, const QStringList &colour
     if (!colourSets.isEmpty()) {
         QString error;
         if (!createTableFile(world->tablePath(u"changcolor.db"_s), colourSetScript(colourSets),
-                             Password, &error)) {
+                             TablePassword, &error)) {
             qFatal("cannot make the colour table: %s", qPrintable(error));
         }
     }
@@ -149,7 +137,7 @@ void TestPractice::cleanup()
 
 void TestPractice::orderingQuestion(int r)
 {
-    world->clock.seconds = secondsGiving(r, 5);
+    world->clock.seconds = test::secondGiving(r, 5);
     QTest::mouseClick(Form5->suiButton2, Qt::LeftButton);
 }
 
@@ -344,7 +332,7 @@ void TestPractice::colouringScore()
 
     TForm5 *form = start();
     form->Panel2->raise();
-    world->clock.seconds = secondsGiving(2, 6);
+    world->clock.seconds = test::secondGiving(2, 6);
     QTest::mouseClick(form->suiButton5, Qt::LeftButton);
 
     const std::array<ColourTile *, 7> tiles{form->Image6, form->Image7,  form->Image8,
@@ -388,7 +376,7 @@ void TestPractice::colouringArrangements()
     form->suiProgressBar2->setValue(42);
     form->suiProgressBar2->show();
 
-    world->clock.seconds = secondsGiving(r, 6);
+    world->clock.seconds = test::secondGiving(r, 6);
     QTest::mouseClick(form->suiButton5, Qt::LeftButton);
     QCOMPARE(counter(u"num2"_s), count + 1);
     QVERIFY(form->suiProgressBar2->isHidden());

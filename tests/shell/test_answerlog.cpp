@@ -14,6 +14,7 @@
 #include "training/game_num1.h"
 #include "training/jianftrain.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -30,17 +31,6 @@ using namespace abacolo::test;
 
 namespace {
 
-// A clock reading whose first drawing below n is `wanted`.
-qint64 secondsGiving(int wanted, int n)
-{
-    RandomGenerator generator;
-    for (qint64 s = 1'700'000'000;; ++s) {
-        generator.seed(s);
-        if (generator.below(n) == wanted)
-            return s;
-    }
-}
-
 // A row as the tests expect it: the fields (a null answer is not compared), and the cue last
 // played when it was written (empty: none yet).
 struct Expected
@@ -56,7 +46,7 @@ using Drive = std::function<QList<Expected>(TestWorld &world)>;
 
 QList<Expected> answerCounting(TestWorld &world)
 {
-    world.clock.seconds = secondsGiving(3, 6);
+    world.clock.seconds = secondGiving(3, 6);
     Form2->Button1Click();   // seven pictures
     world.clock.elapsed += 1500;
     Form2->SpeedButton4Click();
@@ -66,30 +56,14 @@ QList<Expected> answerCounting(TestWorld &world)
             {u"数一数 7"_s, u"7"_s, true, 2000, u"vright"_s}};
 }
 
-// The number buttons of the addition (0 … 10) and subtraction (−10 … 10) trainings.
-void pressSum(int number)
+// Clicks a number button of the addition (0 … 10) or subtraction (−10 … 10) training.
+void press(Form *training, int number)
 {
-    using Handler = void (TForm14::*)();
-    static constexpr std::array<Handler, 11> buttons{
-        &TForm14::SpeedButton1Click, &TForm14::suiButton2Click, &TForm14::suiButton3Click,
-        &TForm14::suiButton4Click,   &TForm14::suiButton5Click, &TForm14::suiButton6Click,
-        &TForm14::suiButton7Click,   &TForm14::suiButton8Click, &TForm14::suiButton9Click,
-        &TForm14::suiButton10Click,  &TForm14::suiButton11Click};
-    (Form14->*buttons.at(size_t(number)))();
-}
-
-void pressDifference(int number)
-{
-    using Handler = void (TForm25::*)();
-    static constexpr std::array<Handler, 21> buttons{
-        &TForm25::SpeedButton10Click, &TForm25::SpeedButton9Click, &TForm25::SpeedButton8Click,
-        &TForm25::SpeedButton7Click,  &TForm25::SpeedButton6Click, &TForm25::SpeedButton5Click,
-        &TForm25::SpeedButton4Click,  &TForm25::SpeedButton3Click, &TForm25::SpeedButton2Click,
-        &TForm25::SpeedButton1Click,  &TForm25::suiButton1Click,   &TForm25::suiButton2Click,
-        &TForm25::suiButton3Click,    &TForm25::suiButton4Click,   &TForm25::suiButton5Click,
-        &TForm25::suiButton6Click,    &TForm25::suiButton7Click,   &TForm25::suiButton8Click,
-        &TForm25::suiButton9Click,    &TForm25::suiButton10Click,  &TForm25::suiButton11Click};
-    (Form25->*buttons.at(size_t(number + 10)))();
+    const QString name = number < 0 ? u"SpeedButton"_s + QString::number(-number)
+                                    : u"suiButton"_s + QString::number(number + 1);
+    auto *button = training->findChild<QAbstractButton *>(name);
+    QVERIFY2(button, qPrintable(name));
+    button->click();
 }
 
 // Another answer on the same keypad.
@@ -105,9 +79,9 @@ QList<Expected> answerAddition(TestWorld &world)
     const QString question = QString::number(Form14->firstCount) + u'+'
         + QString::number(Form14->secondCount);
     world.clock.elapsed += 2500;
-    pressSum(wrongFor(sum));
+    press(Form14, wrongFor(sum));
     world.clock.elapsed += 1000;
-    pressSum(sum);
+    press(Form14, sum);
     return {{question, QString::number(wrongFor(sum)), false, 2500, u"vwrong"_s},
             {question, QString::number(sum), true, 3500, u"vright"_s}};
 }
@@ -119,9 +93,9 @@ QList<Expected> answerSubtraction(TestWorld &world)
     const QString question = QString::number(Form25->firstCount) + u'-'
         + QString::number(Form25->secondCount);
     world.clock.elapsed += 3000;
-    pressDifference(wrongFor(difference));   // the addition training's wrong answer
+    press(Form25, wrongFor(difference));   // the addition training's wrong answer
     world.clock.elapsed += 1000;
-    pressDifference(difference);
+    press(Form25, difference);
     return {{question, QString::number(wrongFor(difference)), false, 3000, u"vwrong"_s},
             {question, QString::number(difference), true, 4000, u"vright"_s}};
 }
@@ -156,7 +130,7 @@ void dropInto(Control *control, const Bevel *box, void (TForm5::*mouseUp)(QWidge
 QList<Expected> answerOrdering(TestWorld &world)
 {
     games4_1::orderTheme = 1;
-    world.clock.seconds = secondsGiving(1, 5);
+    world.clock.seconds = secondGiving(1, 5);
     Form5->suiButton2Click();   // Image1 stands under box 2, Image2 under box 1
     const QString question = Form5->Label1->text() + u"→"_s + Form5->Label5->text();
     world.clock.elapsed += 4000;
@@ -175,7 +149,7 @@ QList<Expected> answerOrdering(TestWorld &world)
 
 QList<Expected> answerColouring(TestWorld &world)
 {
-    world.clock.seconds = secondsGiving(0, 6);
+    world.clock.seconds = secondGiving(0, 6);
     Form5->suiButton5Click();
     world.clock.elapsed += 7000;
     const std::array<ColourTile *, 7> tiles{Form5->Image6, Form5->Image7, Form5->Image8, Form5->Image9,

@@ -48,11 +48,6 @@ bool pressTopic(int n)
     return true;
 }
 
-bool samePicture(const QPixmap &a, const QPixmap &b)
-{
-    return !a.isNull() && a.toImage() == b.toImage();
-}
-
 // Catches the addresses the program asks the desktop to open.
 class UrlCatcher : public QObject
 {

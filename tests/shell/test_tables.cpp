@@ -2,6 +2,7 @@
 // writers (components and processes), table file creation and the program's seed scripts.
 
 #include "tables/apperror.h"
+#include "tables/tablepassword.h"
 #include "tables/tables.h"
 
 #include <QCoreApplication>
@@ -29,7 +30,7 @@ Q_DECLARE_METATYPE(TableAction)
 
 namespace {
 
-const auto kPassword = u"qqqqqq777777"_s;
+const auto kPassword = TablePassword;
 constexpr char kChildFlag[] = "--increment-child";
 
 // Four records: num 10, 20, 30, 40; the third field holds no value.
@@ -353,6 +354,48 @@ private Q_SLOTS:
         other->open();
         increment(*other, u"num"_s);
         QCOMPARE(other->fieldByName(u"num"_s).asInteger(), 11);
+    }
+
+    void editGuard_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("posted") << u"post"_s << 55;
+        QTest::newRow("left without posting") << u"leave"_s << 10;
+        QTest::newRow("left by an error") << u"throw"_s << 10;
+        QTest::newRow("error after the table closed") << u"close and throw"_s << 10;
+    }
+
+    void editGuard()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, stored);
+        QVERIFY(makeFile(u"counts.db"_s, kCountsScript));
+        auto editor = table(u"counts.db"_s);
+        editor->open();
+        QString escaped;
+        try {
+            TableEdit edit(*editor);
+            QVERIFY(editor->editing());
+            editor->fieldByName(u"num"_s).setAsInteger(55);
+            if (how == u"post"_s)
+                edit.post();
+            if (how.startsWith(u"close"_s))
+                editor->setActive(false);   // drops the edit: the guard has nothing to cancel
+            if (how.endsWith(u"throw"_s))
+                throw AppError(u"第一个错误"_s);
+        } catch (const AppError &e) {
+            escaped = e.message();
+        }
+        QCOMPARE(escaped, how.endsWith(u"throw"_s) ? u"第一个错误"_s : QString());
+        QVERIFY(!editor->editing());
+        QCOMPARE(rawValue(path(u"counts.db"_s), u"SELECT num FROM counts WHERE name = 'a'"_s).toInt(), stored);
+
+        // The write lock is free again: another component stores at once.
+        auto other = table(u"counts.db"_s);
+        other->open();
+        increment(*other, u"num"_s);
+        QCOMPARE(other->fieldByName(u"num"_s).asInteger(), stored + 1);
     }
 
     void fieldByNameIgnoresCase_data()

@@ -30,7 +30,7 @@ const QString CountsFile = u"subtration.DB"_s;
 Counts storedCounts(const TestWorld &world)
 {
     TableSession session;
-    session.addPassword(u"qqqqqq777777"_s);
+    session.addPassword(TablePassword);
     Table table(session, CountsFile, nullptr);
     table.setDatabaseName(world.dataDir());
     table.open();
@@ -47,7 +47,7 @@ Counts storedCounts(const TestWorld &world)
 void storeCounts(const TestWorld &world, const Counts &counts)
 {
     TableSession session;
-    session.addPassword(u"qqqqqq777777"_s);
+    session.addPassword(TablePassword);
     Table table(session, CountsFile, nullptr);
     table.setDatabaseName(world.dataDir());
     table.open();

@@ -3,6 +3,7 @@
 #include "shell/mainform.h"
 #include "shell/windowset.h"
 #include "toolkit/handlers.h"
+#include "toolkit/imagebutton.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -28,12 +29,56 @@ QString seedScript(const QString &tableFile)
     return QString::fromUtf8(file.readAll());
 }
 
+int drawn(qint64 second, int n)
+{
+    RandomGenerator random;
+    random.seed(second);
+    return random.below(n);
+}
+
+qint64 firstSecond(const std::function<bool(qint64)> &wanted, qint64 from)
+{
+    for (qint64 s = from; s < from + 1'000'000; ++s) {
+        if (wanted(s))
+            return s;
+    }
+    qFatal("no second gives the wanted drawing");
+}
+
+qint64 secondGiving(int wanted, int n, qint64 from)
+{
+    return firstSecond([&](qint64 s) { return drawn(s, n) == wanted; }, from);
+}
+
+bool samePicture(const QPixmap &a, const QPixmap &b)
+{
+    return !a.isNull() && a.toImage() == b.toImage();
+}
+
+QStringList shown(const PicturePlaces &places)
+{
+    QStringList names;
+    for (ImageButton *picture : places) {
+        if (!picture->isHidden())
+            names.append(picture->objectName());
+    }
+    return names;
+}
+
+QStringList pictureNames(std::initializer_list<int> numbers)
+{
+    QStringList names;
+    for (int n : numbers)
+        names.append(u"suiImageButton"_s + QString::number(n));
+    return names;
+}
+
 TestWorld::TestWorld(const QStringList &tables)
     : m_previousDir(QDir::currentPath())
 {
     for (const QString &table : tables) {
         QString error;
-        if (!createTableFile(tablePath(table), seedScript(table), u"qqqqqq777777"_s, &error))
+        if (!createTableFile(tablePath(table), seedScript(table), TablePassword, &error))
             qFatal("cannot seed %s: %s", qPrintable(table), qPrintable(error));
     }
     QDir(dataDir()).mkpath(u"skin"_s);

@@ -22,27 +22,6 @@ using namespace abacolo::test;
 
 namespace {
 
-constexpr qint64 Start = 1'700'000'000;
-
-// The first value the window's generator gives below n when seeded with second s.
-int drawn(qint64 second, int n)
-{
-    RandomGenerator random;
-    random.seed(second);
-    return random.below(n);
-}
-
-// The first second from `from` on that gives the wanted drawing. A drawing that no second
-// gives (two draws of one second start from the same value) is a fault of the test itself.
-qint64 firstSecond(const std::function<bool(qint64)> &wanted, qint64 from = Start)
-{
-    for (qint64 s = from; s < from + 1'000'000; ++s) {
-        if (wanted(s))
-            return s;
-    }
-    qFatal("no second gives the wanted drawing");
-}
-
 // A second whose first group has `first` pictures, and one whose second group then has
 // `second`.
 qint64 secondForFirst(int first, qint64 from = Start)
@@ -57,25 +36,6 @@ qint64 secondForSecond(int first, int second, qint64 from = Start)
 int num()
 {
     return DataModule1->Table1->fieldByName(u"num"_s).asInteger();
-}
-
-// The names of the visible pictures of a column, place 1 first.
-QStringList shown(const PicturePlaces &places)
-{
-    QStringList names;
-    for (ImageButton *picture : places) {
-        if (!picture->isHidden())
-            names.append(picture->objectName());
-    }
-    return names;
-}
-
-QStringList pictureNames(std::initializer_list<int> numbers)
-{
-    QStringList names;
-    for (int n : numbers)
-        names.append(u"suiImageButton"_s + QString::number(n));
-    return names;
 }
 
 // The captions of the visible answer pictures, place 1 first.
@@ -104,11 +64,6 @@ int visibleFlags()
     for (int n = 1; n <= 10; ++n)
         flags += Form14->flag(n)->isHidden() ? 0 : 1;
     return flags;
-}
-
-bool samePicture(const QPixmap &a, const QPixmap &b)
-{
-    return !a.isNull() && a.toImage() == b.toImage();
 }
 
 // Brings the addition training up as the main window does: it becomes active coming from

@@ -24,14 +24,9 @@ using namespace abacolo::test;
 namespace {
 
 // The first second from `from` on whose drawing hides `hidden` pictures.
-qint64 secondHiding(int hidden, qint64 from = 1'700'000'000)
+qint64 secondHiding(int hidden, qint64 from = Start)
 {
-    RandomGenerator random;
-    for (qint64 s = from;; ++s) {
-        random.seed(s);
-        if (random.below(6) == hidden)
-            return s;
-    }
+    return secondGiving(hidden, 6, from);
 }
 
 int num4()
@@ -75,11 +70,6 @@ int visibleFlags()
     for (int n = 1; n <= 10; ++n)
         shown += Form2->flag(n)->isHidden() ? 0 : 1;
     return shown;
-}
-
-bool samePicture(const QPixmap &a, const QPixmap &b)
-{
-    return !a.isNull() && a.toImage() == b.toImage();
 }
 
 // Brings the counting game up as the main window does: the game becomes active coming from

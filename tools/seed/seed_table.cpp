@@ -3,6 +3,7 @@
 // Makes a table file from its seed script unless the file already exists (an existing file
 // holds the child's counts and is never replaced), then touches the stamp file.
 
+#include "tables/tablepassword.h"
 #include "tables/tables.h"
 
 #include <QCoreApplication>
@@ -15,8 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const auto kTablePassword = u"qqqqqq777777"_s;
 
 int failWith(const QString &message)
 {
@@ -44,7 +43,7 @@ int main(int argc, char **argv)
             return failWith(u"cannot read "_s + scriptPath + u": "_s + script.errorString());
         const QString sql = QString::fromUtf8(script.readAll());
         QString error;
-        if (!abacolo::createTableFile(outPath, sql, kTablePassword, &error))
+        if (!abacolo::createTableFile(outPath, sql, abacolo::TablePassword, &error))
             return failWith(outPath + u": "_s + error);
         QTextStream(stdout) << "created " << outPath << Qt::endl;
     }
