@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QUrl>
 
 #include <atomic>
@@ -29,7 +30,12 @@ const auto kCreate = uR"(CREATE TABLE IF NOT EXISTS history (
     question TEXT NOT NULL,
     answer TEXT NOT NULL,
     is_right INTEGER NOT NULL,
-    msecs_taken INTEGER NOT NULL))"_s;
+    msecs_taken INTEGER NOT NULL,
+    child TEXT NOT NULL DEFAULT ''))"_s;
+// One row at most: the name the parent set last.
+const auto kCreateCurrentChild = uR"(CREATE TABLE IF NOT EXISTS current_child (
+    id INTEGER PRIMARY KEY CHECK (id = 1),
+    name TEXT NOT NULL))"_s;
 
 QString newConnectionName()
 {
@@ -64,6 +70,20 @@ QSqlDatabase openFile(const QString &path, const QString &connection, bool creat
     return db;
 }
 
+// The time of a row. The stored form is fixed, so it is read by hand: the general parser
+// would be most of the time of reading a long log.
+QDateTime timeOfRow(const QString &text)
+{
+    const QStringView t(text);
+    if (t.size() == 19 && t[4] == u'-' && t[7] == u'-' && t[10] == u'T' && t[13] == u':' && t[16] == u':') {
+        const QDate date(t.mid(0, 4).toInt(), t.mid(5, 2).toInt(), t.mid(8, 2).toInt());
+        const QTime time(t.mid(11, 2).toInt(), t.mid(14, 2).toInt(), t.mid(17, 2).toInt());
+        if (date.isValid() && time.isValid())
+            return QDateTime(date, time);
+    }
+    return QDateTime::fromString(text, kTimeFormat);
+}
+
 void dropConnection(const QString &connection)
 {
     {
@@ -87,6 +107,28 @@ void exec(QSqlQuery &query, const QString &sql)
 {
     if (!query.exec(sql))
         failSql(query.lastError());
+}
+
+QStringList columnsOfHistory(QSqlQuery &query)
+{
+    exec(query, u"PRAGMA table_info(history)"_s);
+    QStringList columns;
+    while (query.next())
+        columns.append(query.value(1).toString());
+    return columns;
+}
+
+// The tables, made where missing; a log from before the child's name gains its column. A
+// table of that name that is not the log is left alone.
+void makeTables(QSqlQuery &query)
+{
+    exec(query, kCreate);
+    const QStringList columns = columnsOfHistory(query);
+    if (!columns.contains(u"answered_at"_s))
+        throw AppError(u"答题记录文件 “"_s + kFileName + u"” 无法写入：其中的表不是答题记录"_s);
+    if (!columns.contains(u"child"_s))
+        exec(query, u"ALTER TABLE history ADD COLUMN child TEXT NOT NULL DEFAULT ''"_s);
+    exec(query, kCreateCurrentChild);
 }
 
 } // namespace
@@ -132,7 +174,7 @@ void HistoryLog::open()
         exec(query, u"PRAGMA busy_timeout = "_s + QString::number(kBusyTimeoutMs));
         // Every commit is on disk before it returns.
         exec(query, u"PRAGMA synchronous = FULL"_s);
-        exec(query, kCreate);
+        makeTables(query);
     } catch (...) {
         dropConnection(connection);
         throw;
@@ -156,9 +198,8 @@ void HistoryLog::append(const AnsweredQuestion &answered)
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     // One statement is one transaction: the row is whole or absent, and waits out another
     // copy's write.
-    if (!query.prepare(
-            u"INSERT INTO history (answered_at, activity, question, answer, is_right, msecs_taken)"
-            " VALUES (?, ?, ?, ?, ?, ?)"_s))
+    if (!query.prepare(u"INSERT INTO history (answered_at, activity, question, answer, is_right, msecs_taken, child)"
+                       " VALUES (?, ?, ?, ?, ?, ?, COALESCE((SELECT name FROM current_child), ''))"_s))
         failSql(query.lastError());
     query.addBindValue(at.toString(kTimeFormat));
     query.addBindValue(answered.activity);
@@ -177,17 +218,20 @@ QList<HistoryRow> HistoryLog::readRows(const QString &filePath)
     try {
         QSqlDatabase db = openFile(filePath, connection, false);
         QSqlQuery query(db);
-        exec(query,
-             u"SELECT answered_at, activity, question, answer, is_right, msecs_taken"
-             " FROM history ORDER BY id"_s);
+        query.setForwardOnly(true);
+        // A log from before the child's name, not yet opened for writing, has no such column.
+        const QString child = columnsOfHistory(query).contains(u"child"_s) ? u"child"_s : u"''"_s;
+        exec(query, u"SELECT answered_at, activity, question, answer, is_right, msecs_taken, "_s + child
+                    + u" FROM history ORDER BY id"_s);
         while (query.next()) {
             HistoryRow row;
-            row.answeredAt = QDateTime::fromString(query.value(0).toString(), kTimeFormat);
+            row.answeredAt = timeOfRow(query.value(0).toString());
             row.answered.activity = query.value(1).toString();
             row.answered.question = query.value(2).toString();
             row.answered.answer = query.value(3).toString();
             row.answered.right = query.value(4).toInt() != 0;
             row.answered.msecsTaken = query.value(5).toLongLong();
+            row.child = query.value(6).toString();
             rows.append(row);
         }
     } catch (...) {
@@ -196,6 +240,49 @@ QList<HistoryRow> HistoryLog::readRows(const QString &filePath)
     }
     dropConnection(connection);
     return rows;
+}
+
+QString HistoryLog::currentChild(const QString &filePath)
+{
+    if (!QFileInfo::exists(filePath))
+        return QString();
+    const QString connection = newConnectionName();
+    QString name;
+    try {
+        QSqlDatabase db = openFile(filePath, connection, false);
+        QSqlQuery query(db);
+        // A log made before names existed has no such table: no name was set.
+        if (db.tables().contains(u"current_child"_s)) {
+            exec(query, u"SELECT name FROM current_child"_s);
+            if (query.next())
+                name = query.value(0).toString();
+        }
+    } catch (...) {
+        dropConnection(connection);
+        throw;
+    }
+    dropConnection(connection);
+    return name;
+}
+
+void HistoryLog::setCurrentChild(const QString &filePath, const QString &name)
+{
+    const QString connection = newConnectionName();
+    try {
+        QSqlDatabase db = openFile(filePath, connection, true);
+        QSqlQuery query(db);
+        exec(query, u"PRAGMA busy_timeout = "_s + QString::number(kBusyTimeoutMs));
+        makeTables(query);
+        if (!query.prepare(u"INSERT OR REPLACE INTO current_child (id, name) VALUES (1, ?)"_s))
+            failSql(query.lastError());
+        query.addBindValue(name.isNull() ? u""_s : name);   // a null string would bind as NULL
+        if (!query.exec())
+            failSql(query.lastError());
+    } catch (...) {
+        dropConnection(connection);
+        throw;
+    }
+    dropConnection(connection);
 }
 
 } // namespace abacolo

@@ -16,6 +16,7 @@ struct HistoryRow
 {
     QDateTime answeredAt; // local time of day, to the second
     AnsweredQuestion answered;
+    QString child;          // the child's name current when it was written; empty before any
 };
 
 // The answer log in "history.db" in the data directory: one row per answered question.
@@ -24,6 +25,10 @@ struct HistoryRow
 // writer waits for the file's lock rather than failing, so two running copies lose no row.
 // A file that cannot be read as the log is never touched: the first failure is reported
 // once through the dialogs, later ones are not, and the activity goes on.
+//
+// The file also keeps the current child's name, set by the parent; each row is written under
+// the name current at that moment. A log written before names existed gains the column on
+// first use, its rows kept (with no name).
 class HistoryLog : public AnswerLog
 {
 public:
@@ -37,6 +42,12 @@ public:
     QString filePath() const;
     // Every row in the order written; raises AppError when the file cannot be read.
     static QList<HistoryRow> readRows(const QString &filePath);
+    // The current child's name, empty when none was set or the file does not exist yet;
+    // raises AppError when the file cannot be read.
+    static QString currentChild(const QString &filePath);
+    // Makes `name` current for the rows written from now on (the file is made if need be);
+    // raises AppError when the file cannot be written.
+    static void setCurrentChild(const QString &filePath, const QString &name);
 
 private:
     void open();

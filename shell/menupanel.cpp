@@ -1,5 +1,6 @@
 #include "shell/menupanel.h"
 
+#include "progress/growthrecord.h"
 #include "shell/howuse.h"
 #include "toolkit/fonts.h"
 #include "toolkit/groupbar.h"
@@ -22,7 +23,7 @@ namespace abacolo {
 namespace {
 
 // The icons of the entries, by their index in `ImageList1`.
-enum Icon { Star, Crayon, Pencil, Counting, Sums, Booklet, Treasure };
+enum Icon { Star, Crayon, Pencil, Counting, Sums, Booklet, Treasure, Growth };
 
 const QString PrintHint = u"预览/打印"_s;
 
@@ -190,6 +191,17 @@ QPixmap drawIcon(Icon icon)
         p.drawRect(QRectF(6.5, 4.5, 3, 4));
         break;
     }
+    case Growth: {
+        // Three rising bars.
+        const QList<QColor> colours{QColor(0x66, 0xbb, 0x6a), QColor(0x42, 0xa5, 0xf5), QColor(0xff, 0x70, 0x43)};
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 3; ++i) {
+            const qreal height = 5 + 4 * i;
+            p.setBrush(colours.at(i));
+            p.drawRoundedRect(QRectF(1.5 + 4.8 * i, 15 - height, 3.6, height), 0.8, 0.8);
+        }
+        break;
+    }
     }
     return pixmap;
 }
@@ -215,7 +227,7 @@ MenuPanel::MenuPanel(QWidget *parent)
     : PageControl(u"RzPageControl1"_s, parent, 20)
     , ImageList1(new ImageList(u"ImageList1"_s, QSize(16, 16), this))
 {
-    for (Icon icon : {Star, Crayon, Pencil, Counting, Sums, Booklet, Treasure})
+    for (Icon icon : {Star, Crayon, Pencil, Counting, Sums, Booklet, Treasure, Growth})
         ImageList1->add(drawIcon(icon));
     setTabFont(uiFont(13, true));
     setColours(QColor(0xff, 0xca, 0x28), QColor(0xbb, 0xde, 0xfb), QColor(0xf5, 0xfa, 0xff));
@@ -297,8 +309,11 @@ MenuPanel::MenuPanel(QWidget *parent)
     const int about = helpBar->addGroup(u"RzGroup22"_s, u"关于软件"_s);
     QAbstractButton *howTo = helpBar->addItem(about, u"如何使用"_s, Booklet);
     helpBar->addItem(about, u"知识宝库"_s, Treasure);
+    QAbstractButton *growth = helpBar->addItem(about, u"成长记录"_s, Growth);
     howTo->setCursor(Qt::PointingHandCursor);
     onEvent(howTo, &QAbstractButton::clicked, this, [this](auto &&...) { RzGroup22Items0Click(); });
+    growth->setCursor(Qt::PointingHandCursor);
+    onEvent(growth, &QAbstractButton::clicked, this, [this](auto &&...) { RzGroup22Items2Click(); });
 
     setActivePage(TabSheet13);
 }
@@ -315,6 +330,13 @@ void MenuPanel::RzGroup22Items0Click()
     // Modeless; an open window comes to the front.
     if (Form6)
         Form6->Show();
+}
+
+void MenuPanel::RzGroup22Items2Click()
+{
+    // Modeless; an open window comes to the front.
+    if (GrowthRecordForm)
+        GrowthRecordForm->Show();
 }
 
 } // namespace abacolo

@@ -10,8 +10,9 @@ class ImageList;
 
 // The age tabs on the left of the main window (`RzPageControl1`): one tab per age with that
 // age's stages and numbered pages of exercise entries in group bars, and the help tab, active
-// at start, whose entry "如何使用" opens the how-to-use window. An exercise entry opens the print
-// preview of a fresh worksheet; a stage brings its numbered page to the front.
+// at start, whose entry "如何使用" opens the how-to-use window and "成长记录" the parent's progress
+// window. An exercise entry opens the print preview of a fresh worksheet; a stage brings its
+// numbered page to the front.
 class MenuPanel : public PageControl
 {
     Q_OBJECT
@@ -39,9 +40,10 @@ public:
     // The small icons shown before the entries.
     ImageList *ImageList1;
 
-    // Event handlers: an exercise entry of an age tab; the entry "如何使用".
+    // Event handlers: an exercise entry of an age tab; the entries "如何使用" and "成长记录".
     void WorksheetEntryClick(const CurriculumEntry &entry);
     void RzGroup22Items0Click();
+    void RzGroup22Items2Click();
 };
 
 } // namespace abacolo

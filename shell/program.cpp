@@ -64,6 +64,10 @@ int runProgram(int argc, char **argv)
         return *answered;
     if (isWorksheetCommand(argc, argv))
         return runWorksheetCommand(argc, argv);
+    // Without TZ the C library reads the zone file again at every local-time conversion;
+    // named once, it is read once (reading a long answer log converts thousands of times).
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
     prepareWindowingSystem();
     QApplication app(argc, argv);
     // SIGINT, SIGTERM and SIGHUP end the event loop, so the program ends the normal way: the

@@ -6,6 +6,7 @@
 #include "flash/flashnumview.h"
 #include "services/services.h"
 #include "services/sysdatamoudle.h"
+#include "progress/growthrecord.h"
 #include "sheets/doitmyself.h"
 #include "sheets/games4_1.h"
 #include "shell/howuse.h"
@@ -73,6 +74,7 @@ void WindowSet::createMembers(Services &services)
     create(u"Form15"_s, Form15, m_members, services);
     create(u"Form32"_s, Form32, m_members, services);
     create(u"Form35"_s, Form35, m_members, services);
+    create(u"GrowthRecordForm"_s, GrowthRecordForm, m_members, services);
     Form10->setRewardWindow(Form15);
 }
 
@@ -100,6 +102,7 @@ void WindowSet::freeMembers()
     Form15 = nullptr;
     Form32 = nullptr;
     Form35 = nullptr;
+    GrowthRecordForm = nullptr;
 }
 
 } // namespace abacolo

@@ -135,6 +135,7 @@ void MenuPanelTest::tabsAndTheHelpTabAtStart()
     QCOMPARE(help->groupWidget(0)->objectName(), u"RzGroup22"_s);
     QCOMPARE(help->item(0, 0)->text(), u"如何使用"_s);
     QCOMPARE(help->item(0, 1)->text(), u"知识宝库"_s);
+    QCOMPARE(help->item(0, 2)->text(), u"成长记录"_s);
     QVERIFY(help->item(0, 0)->isVisible());
 
     // A click on a tab shows its page.
