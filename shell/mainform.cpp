@@ -1,5 +1,6 @@
 #include "shell/mainform.h"
 
+#include "activities/shapes.h"
 #include "flash/flashnum.h"
 #include "sheets/doitmyself.h"
 #include "sheets/games4_1.h"
@@ -273,6 +274,10 @@ void TmymainForm::suiImageButton1Click()
             // The operation of the last sheet comes back.
             Form10->suiComboBox1->setCurrentIndex(Form10->suiComboBox1->property("tag").toInt());
             alignTop(Form10);
+            break;
+        case 5:
+            ShapesForm->Show();
+            alignTop(ShapesForm);
             break;
         case 6:
             Form5->Show();

@@ -1,5 +1,6 @@
 #include "shell/windowset.h"
 
+#include "activities/shapes.h"
 #include "flash/flashfullview.h"
 #include "flash/flashgames.h"
 #include "flash/flashnum.h"
@@ -47,6 +48,7 @@ WindowSet::WindowSet(Services &services)
     create(Form15, m_members, services);
     create(Form32, m_members, services);
     create(Form35, m_members, services);
+    create(ShapesForm, m_members, services);
 }
 
 WindowSet::~WindowSet()
@@ -68,6 +70,7 @@ WindowSet::~WindowSet()
     Form15 = nullptr;
     Form32 = nullptr;
     Form35 = nullptr;
+    ShapesForm = nullptr;
 }
 
 } // namespace abacolo
