@@ -1,5 +1,6 @@
 #include "shell/mainform.h"
 
+#include "activities/comparing.h"
 #include "activities/shapes.h"
 #include "flash/flashnum.h"
 #include "sheets/doitmyself.h"
@@ -299,6 +300,10 @@ void TmymainForm::suiImageButton1Click()
         case 9:
             Form17->Show();
             alignTop(Form17);
+            break;
+        case 12:
+            ComparingForm->Show();
+            alignTop(ComparingForm);
             break;
         default:
             break; // a topic without an activity

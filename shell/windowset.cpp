@@ -1,5 +1,6 @@
 #include "shell/windowset.h"
 
+#include "activities/comparing.h"
 #include "activities/shapes.h"
 #include "flash/flashfullview.h"
 #include "flash/flashgames.h"
@@ -49,6 +50,7 @@ WindowSet::WindowSet(Services &services)
     create(Form32, m_members, services);
     create(Form35, m_members, services);
     create(ShapesForm, m_members, services);
+    create(ComparingForm, m_members, services);
 }
 
 WindowSet::~WindowSet()
@@ -71,6 +73,7 @@ WindowSet::~WindowSet()
     Form32 = nullptr;
     Form35 = nullptr;
     ShapesForm = nullptr;
+    ComparingForm = nullptr;
 }
 
 } // namespace abacolo

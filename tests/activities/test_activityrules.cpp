@@ -1,5 +1,7 @@
 // The activities' rules without a window: the level ladder, the every-third-wrong tally and
 // what each activity asks.
+#include "activities/comparingrules.h"
+#include "activities/countedthings.h"
 #include "activities/levels.h"
 #include "activities/shapesrules.h"
 #include "shell/random.h"
@@ -20,6 +22,10 @@ private Q_SLOTS:
     void everyThirdWrongAnswerShowsTheAnswer();
     void shapeQuestionsAskForExactlyOneShapeOfTheLevel_data();
     void shapeQuestionsAskForExactlyOneShapeOfTheLevel();
+    void comparingQuestionsGrowFromGroupsToNumbers_data();
+    void comparingQuestionsGrowFromGroupsToNumbers();
+    void signsSayHowTwoAmountsCompare_data();
+    void signsSayHowTwoAmountsCompare();
 };
 
 void ActivityRulesTest::ladderClimbsAfterFiveRightAndDescendsAfterThreeWrong_data()
@@ -108,6 +114,64 @@ void ActivityRulesTest::shapeQuestionsAskForExactlyOneShapeOfTheLevel()
     QCOMPARE(asked.size(), kinds);       // every kind of the level is asked for
     QCOMPARE(answerPlaces.size(), count); // and the answer stands in every place
     QCOMPARE(sizesVary, varied);
+}
+
+void ActivityRulesTest::comparingQuestionsGrowFromGroupsToNumbers_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("pickTheMore");
+    QTest::addColumn<bool>("pictures");
+    QTest::addColumn<int>("highest");
+    QTest::newRow("which group has more") << 1 << true << true << 5;
+    QTest::newRow("signs between groups") << 2 << false << true << 9;
+    QTest::newRow("signs between numbers") << 3 << false << false << 9;
+    QTest::newRow("numbers up to twenty") << 4 << false << false << 20;
+}
+
+void ActivityRulesTest::comparingQuestionsGrowFromGroupsToNumbers()
+{
+    QFETCH(int, level);
+    QFETCH(bool, pickTheMore);
+    QFETCH(bool, pictures);
+    QFETCH(int, highest);
+    RandomGenerator random;
+    QSet<Relation> relations;
+    QSet<int> amounts;
+    for (int s = 0; s < 400; ++s) {
+        random.seed(1'700'000'000 + s);
+        const ComparingQuestion question = drawComparingQuestion(random, level);
+        QCOMPARE(question.pickTheMore, pickTheMore);
+        QCOMPARE(question.pictures, pictures);
+        QVERIFY(countedThings().contains(question.picture));
+        for (const int amount : {question.left, question.right}) {
+            QVERIFY(amount >= 1 && amount <= highest);
+            amounts.insert(amount);
+        }
+        relations.insert(question.answer());
+    }
+    QCOMPARE(amounts.size(), highest);
+    // Picking the group with more needs one to have more; signs meet all three.
+    const QSet<Relation> unequal{Relation::Greater, Relation::Less};
+    QCOMPARE(relations, pickTheMore ? unequal : unequal + QSet<Relation>{Relation::Equal});
+}
+
+void ActivityRulesTest::signsSayHowTwoAmountsCompare_data()
+{
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<QString>("sign");
+    QTest::newRow("more") << 7 << 3 << u">"_s;
+    QTest::newRow("fewer") << 2 << 9 << u"<"_s;
+    QTest::newRow("as many") << 4 << 4 << u"="_s;
+    QTest::newRow("tens") << 12 << 20 << u"<"_s;
+}
+
+void ActivityRulesTest::signsSayHowTwoAmountsCompare()
+{
+    QFETCH(int, left);
+    QFETCH(int, right);
+    QFETCH(QString, sign);
+    QCOMPARE(relationSign(compare(left, right)), sign);
 }
 
 QTEST_GUILESS_MAIN(ActivityRulesTest)
