@@ -1,5 +1,6 @@
 #include "shell/mainform.h"
 
+#include "activities/clock.h"
 #include "activities/comparing.h"
 #include "activities/shapes.h"
 #include "flash/flashnum.h"
@@ -304,6 +305,10 @@ void TmymainForm::suiImageButton1Click()
         case 12:
             ComparingForm->Show();
             alignTop(ComparingForm);
+            break;
+        case 13:
+            ClockForm->Show();
+            alignTop(ClockForm);
             break;
         default:
             break; // a topic without an activity

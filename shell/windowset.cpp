@@ -1,5 +1,6 @@
 #include "shell/windowset.h"
 
+#include "activities/clock.h"
 #include "activities/comparing.h"
 #include "activities/shapes.h"
 #include "flash/flashfullview.h"
@@ -51,6 +52,7 @@ WindowSet::WindowSet(Services &services)
     create(Form35, m_members, services);
     create(ShapesForm, m_members, services);
     create(ComparingForm, m_members, services);
+    create(ClockForm, m_members, services);
 }
 
 WindowSet::~WindowSet()
@@ -74,6 +76,7 @@ WindowSet::~WindowSet()
     Form35 = nullptr;
     ShapesForm = nullptr;
     ComparingForm = nullptr;
+    ClockForm = nullptr;
 }
 
 } // namespace abacolo

@@ -1,5 +1,6 @@
 // The activities' rules without a window: the level ladder, the every-third-wrong tally and
 // what each activity asks.
+#include "activities/clockrules.h"
 #include "activities/comparingrules.h"
 #include "activities/countedthings.h"
 #include "activities/levels.h"
@@ -26,6 +27,12 @@ private Q_SLOTS:
     void comparingQuestionsGrowFromGroupsToNumbers();
     void signsSayHowTwoAmountsCompare_data();
     void signsSayHowTwoAmountsCompare();
+    void clockQuestionsReadThenSetWholeThenHalfHours_data();
+    void clockQuestionsReadThenSetWholeThenHalfHours();
+    void clockTimesAreSaidAndWritten_data();
+    void clockTimesAreSaidAndWritten();
+    void draggingTheLongHandCarriesTheShortHand_data();
+    void draggingTheLongHandCarriesTheShortHand();
 };
 
 void ActivityRulesTest::ladderClimbsAfterFiveRightAndDescendsAfterThreeWrong_data()
@@ -172,6 +179,100 @@ void ActivityRulesTest::signsSayHowTwoAmountsCompare()
     QFETCH(int, right);
     QFETCH(QString, sign);
     QCOMPARE(relationSign(compare(left, right)), sign);
+}
+
+void ActivityRulesTest::clockQuestionsReadThenSetWholeThenHalfHours_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("setHands");
+    QTest::addColumn<bool>("halfHours");
+    QTest::newRow("read whole hours") << 1 << false << false;
+    QTest::newRow("read half hours") << 2 << false << true;
+    QTest::newRow("set whole hours") << 3 << true << false;
+    QTest::newRow("set half hours") << 4 << true << true;
+}
+
+void ActivityRulesTest::clockQuestionsReadThenSetWholeThenHalfHours()
+{
+    QFETCH(int, level);
+    QFETCH(bool, setHands);
+    QFETCH(bool, halfHours);
+    RandomGenerator random;
+    QSet<int> times;
+    QSet<int> places;
+    for (int s = 0; s < 400; ++s) {
+        random.seed(1'700'000'000 + s);
+        const ClockQuestion question = drawClockQuestion(random, level);
+        QCOMPARE(question.setHands, setHands);
+        QVERIFY(question.time.hour >= 1 && question.time.hour <= 12);
+        QVERIFY(question.time.minute == 0 || (halfHours && question.time.minute == 30));
+        times.insert(question.time.sinceTwelve());
+        if (setHands) {
+            QVERIFY(question.choices.isEmpty());
+            QVERIFY2(question.time.sinceTwelve() != 0, "the hands start at twelve");
+            continue;
+        }
+        QCOMPARE(question.choices.size(), 3);
+        QCOMPARE(question.choices.count(question.time), 1);
+        QCOMPARE(QSet<int>({question.choices[0].sinceTwelve(), question.choices[1].sinceTwelve(),
+                            question.choices[2].sinceTwelve()}).size(), 3);
+        if (halfHours) // the other half of the same hour is among the choices
+            QVERIFY(question.choices.contains(ClockTime{question.time.hour, 30 - question.time.minute}));
+        places.insert(question.answerIndex());
+    }
+    QCOMPARE(times.size(), (halfHours ? 24 : 12) - (setHands ? 1 : 0));
+    if (!setHands)
+        QCOMPARE(places.size(), 3);
+}
+
+void ActivityRulesTest::clockTimesAreSaidAndWritten_data()
+{
+    QTest::addColumn<int>("sinceTwelve");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("clip");
+    QTest::newRow("twelve") << 0 << u"12点"_s << u"12:00"_s << u"set_12_00"_s;
+    QTest::newRow("three") << 180 << u"3点"_s << u"3:00"_s << u"set_3_00"_s;
+    QTest::newRow("half past eleven") << 690 << u"11点半"_s << u"11:30"_s << u"set_11_30"_s;
+    QTest::newRow("five past two") << 125 << u"2:05"_s << u"2:05"_s << u"set_2_05"_s;
+    QTest::newRow("round the dial") << 720 + 30 << u"12点半"_s << u"12:30"_s << u"set_12_30"_s;
+}
+
+void ActivityRulesTest::clockTimesAreSaidAndWritten()
+{
+    QFETCH(int, sinceTwelve);
+    QFETCH(QString, spoken);
+    QFETCH(QString, written);
+    QFETCH(QString, clip);
+    const ClockTime time = ClockTime::fromSinceTwelve(sinceTwelve);
+    QCOMPARE(time.spoken(), spoken);
+    QCOMPARE(time.written(), written);
+    QCOMPARE(time.setClip(), clip);
+    QCOMPARE(time.sinceTwelve(), sinceTwelve % 720);
+}
+
+void ActivityRulesTest::draggingTheLongHandCarriesTheShortHand_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<int>("to");
+    QTest::newRow("a quarter on") << 0 << 90.0 << 15;
+    QTest::newRow("snaps to five minutes") << 0 << 100.0 << 15;
+    QTest::newRow("snaps up") << 0 << 106.0 << 20;
+    QTest::newRow("over twelve forward") << 55 << 2.0 << 60;
+    QTest::newRow("over twelve back") << 60 << 340.0 << 55;
+    QTest::newRow("back from twelve o'clock") << 0 << 330.0 << 715;
+    QTest::newRow("forward to twelve o'clock") << 715 << 0.0 << 0;
+    QTest::newRow("half past three") << 200 << 180.0 << 210;
+    QTest::newRow("negative angle") << 0 << -30.0 << 715;
+}
+
+void ActivityRulesTest::draggingTheLongHandCarriesTheShortHand()
+{
+    QFETCH(int, from);
+    QFETCH(double, angle);
+    QFETCH(int, to);
+    QCOMPARE(minutesAfterDrag(from, angle), to);
 }
 
 QTEST_GUILESS_MAIN(ActivityRulesTest)
