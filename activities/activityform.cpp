@@ -111,8 +111,7 @@ void ActivityForm::record(const QString &question, const QString &given, bool ri
 void ActivityForm::rewardAndMoveOn()
 {
     stepLadder(true);
-    flagRow->addFlag(flagCount, flagSet, m_services.pictures);
-    m_services.cues.PlayCue(u"vright"_s);
+    flagAndCheer();
     m_services.clock.hold(PauseAfterRight);
     newQuestion();
 }
@@ -120,12 +119,23 @@ void ActivityForm::rewardAndMoveOn()
 void ActivityForm::countWrong()
 {
     stepLadder(false);
-    m_services.cues.PlayCue(u"vwrong"_s);
-    if (!m_wrongs.showsAnswer())
+    if (!wrongCueShowsAnswer())
         return;
     showAnswer();
     m_services.clock.hold(PauseAfterAnswerShown);
     newQuestion();
+}
+
+void ActivityForm::flagAndCheer()
+{
+    flagRow->addFlag(flagCount, flagSet, m_services.pictures);
+    m_services.cues.PlayCue(u"vright"_s);
+}
+
+bool ActivityForm::wrongCueShowsAnswer()
+{
+    m_services.cues.PlayCue(u"vwrong"_s);
+    return m_wrongs.showsAnswer();
 }
 
 void ActivityForm::stepLadder(bool right)

@@ -69,6 +69,8 @@ protected:
     void rewardAndMoveOn();        // ladder up a step, flag, "vright", pause, new question
     void countWrong();             // ladder down a step, "vwrong"; every third: the answer
     void stepLadder(bool right);
+    void flagAndCheer();           // one more flag and "vright"
+    bool wrongCueShowsAnswer();    // "vwrong"; true at every third wrong answer
 
     Services &m_services;
 

@@ -1,5 +1,6 @@
 #include "activities/comparing.h"
 
+#include "activities/countedthings.h"
 #include "activities/stagebutton.h"
 #include "shell/pictures.h"
 #include "shell/services.h"
@@ -23,24 +24,6 @@ const QRect RightGroupPlace(578, 50, 400, 380);
 constexpr int SignSide = 100;
 constexpr int SignLeft = 459;
 constexpr std::array<int, 3> SignTops{70, 190, 310};
-
-// Up to nine pictures in rows of three, centred; each keeps its shape.
-void paintGroup(QPainter &painter, const QRectF &area, const QPixmap &picture, int count)
-{
-    const int columns = std::min(count, 3);
-    const int rows = (count + 2) / 3;
-    const double cell = std::min(area.width() / 3, area.height() / 3);
-    const double side = cell * 0.86;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (int i = 0; i < count; ++i) {
-        const int row = i / 3;
-        const int inRow = row == rows - 1 ? count - row * 3 : columns;
-        const double left = area.center().x() - inRow * cell / 2 + (i % 3) * cell;
-        const double top = area.center().y() - rows * cell / 2 + row * cell;
-        painter.drawPixmap(QRectF(left + (cell - side) / 2, top + (cell - side) / 2, side, side),
-                           picture, QRectF(picture.rect()));
-    }
-}
 
 } // namespace
 
@@ -95,7 +78,7 @@ void TComparingForm::showSide(StageButton *side, int amount)
         side->setText(QString());
         const QPixmap picture = m_services.pictures.picture(m_question.picture);
         side->setContent([picture, amount](QPainter &painter, const QRectF &area) {
-            paintGroup(painter, area, picture, amount);
+            paintCountedGroup(painter, area, picture, amount);
         });
     } else {
         side->setContent({});

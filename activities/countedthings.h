@@ -2,10 +2,18 @@
 
 #include <QStringList>
 
+class QPainter;
+class QPixmap;
+class QRectF;
+
 namespace abacolo {
 
 // The fruit and small animals that the activities count, pair and share: one picture each,
 // carried by the program under these names.
 QStringList countedThings();
+
+// Paints `count` (up to nine) of one picture in rows of three, centred in `area`; each
+// keeps its shape.
+void paintCountedGroup(QPainter &painter, const QRectF &area, const QPixmap &picture, int count);
 
 } // namespace abacolo

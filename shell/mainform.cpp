@@ -2,6 +2,7 @@
 
 #include "activities/clock.h"
 #include "activities/comparing.h"
+#include "activities/memorypairs.h"
 #include "activities/shapes.h"
 #include "flash/flashnum.h"
 #include "sheets/doitmyself.h"
@@ -309,6 +310,10 @@ void TmymainForm::suiImageButton1Click()
         case 13:
             ClockForm->Show();
             alignTop(ClockForm);
+            break;
+        case 14:
+            MemoryForm->Show();
+            alignTop(MemoryForm);
             break;
         default:
             break; // a topic without an activity

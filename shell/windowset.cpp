@@ -2,6 +2,7 @@
 
 #include "activities/clock.h"
 #include "activities/comparing.h"
+#include "activities/memorypairs.h"
 #include "activities/shapes.h"
 #include "flash/flashfullview.h"
 #include "flash/flashgames.h"
@@ -53,6 +54,7 @@ WindowSet::WindowSet(Services &services)
     create(ShapesForm, m_members, services);
     create(ComparingForm, m_members, services);
     create(ClockForm, m_members, services);
+    create(MemoryForm, m_members, services);
 }
 
 WindowSet::~WindowSet()
@@ -77,6 +79,7 @@ WindowSet::~WindowSet()
     ShapesForm = nullptr;
     ComparingForm = nullptr;
     ClockForm = nullptr;
+    MemoryForm = nullptr;
 }
 
 } // namespace abacolo

@@ -4,6 +4,7 @@
 #include "activities/comparingrules.h"
 #include "activities/countedthings.h"
 #include "activities/levels.h"
+#include "activities/memoryrules.h"
 #include "activities/shapesrules.h"
 #include "shell/random.h"
 
@@ -33,6 +34,10 @@ private Q_SLOTS:
     void clockTimesAreSaidAndWritten();
     void draggingTheLongHandCarriesTheShortHand_data();
     void draggingTheLongHandCarriesTheShortHand();
+    void memoryBoardsPairEachNumeralWithItsPictures_data();
+    void memoryBoardsPairEachNumeralWithItsPictures();
+    void cardsPairOnlyNumeralWithAsManyPictures_data();
+    void cardsPairOnlyNumeralWithAsManyPictures();
 };
 
 void ActivityRulesTest::ladderClimbsAfterFiveRightAndDescendsAfterThreeWrong_data()
@@ -273,6 +278,67 @@ void ActivityRulesTest::draggingTheLongHandCarriesTheShortHand()
     QFETCH(double, angle);
     QFETCH(int, to);
     QCOMPARE(minutesAfterDrag(from, angle), to);
+}
+
+void ActivityRulesTest::memoryBoardsPairEachNumeralWithItsPictures_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("pairs");
+    QTest::newRow("three pairs") << 1 << 3;
+    QTest::newRow("four pairs") << 2 << 4;
+    QTest::newRow("six pairs") << 3 << 6;
+    QTest::newRow("eight pairs") << 4 << 8;
+}
+
+void ActivityRulesTest::memoryBoardsPairEachNumeralWithItsPictures()
+{
+    QFETCH(int, level);
+    QFETCH(int, pairs);
+    RandomGenerator random;
+    QSet<QString> layouts;
+    for (int s = 0; s < 100; ++s) {
+        random.seed(1'700'000'000 + s);
+        const MemoryBoard board = drawMemoryBoard(random, level);
+        QCOMPARE(board.pairs(), pairs);
+        QCOMPARE(board.cards.size(), 2 * pairs);
+        QVERIFY(countedThings().contains(board.picture));
+        QString layout;
+        // Every card has exactly one partner on the board.
+        for (const MemoryCard &card : board.cards) {
+            QVERIFY(card.number >= 1 && card.number <= 9);
+            QCOMPARE(std::count_if(board.cards.cbegin(), board.cards.cend(),
+                                   [&](const MemoryCard &other) { return cardsPair(card, other); }),
+                     1);
+            QCOMPARE(board.cards.count(card), 1);
+            layout += QString::number(card.number) + (card.numeral ? u'n' : u'p');
+        }
+        layouts.insert(layout);
+    }
+    QVERIFY2(layouts.size() > 90, "the cards are shuffled anew for each board");
+}
+
+void ActivityRulesTest::cardsPairOnlyNumeralWithAsManyPictures_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<bool>("firstNumeral");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<bool>("secondNumeral");
+    QTest::addColumn<bool>("pair");
+    QTest::newRow("numeral and as many pictures") << 3 << true << 3 << false << true;
+    QTest::newRow("pictures and their numeral") << 7 << false << 7 << true << true;
+    QTest::newRow("another number") << 3 << true << 4 << false << false;
+    QTest::newRow("two numerals") << 5 << true << 5 << true << false;
+    QTest::newRow("two pictures") << 5 << false << 5 << false << false;
+}
+
+void ActivityRulesTest::cardsPairOnlyNumeralWithAsManyPictures()
+{
+    QFETCH(int, first);
+    QFETCH(bool, firstNumeral);
+    QFETCH(int, second);
+    QFETCH(bool, secondNumeral);
+    QFETCH(bool, pair);
+    QCOMPARE(cardsPair({first, firstNumeral}, {second, secondNumeral}), pair);
 }
 
 QTEST_GUILESS_MAIN(ActivityRulesTest)
