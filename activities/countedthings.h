@@ -11,6 +11,8 @@ namespace abacolo {
 // The fruit and small animals that the activities count, pair and share: one picture each,
 // carried by the program under these names.
 QStringList countedThings();
+// The fruit among them: what goes on a plate or a balance.
+QStringList fruits();
 
 // Paints `count` (up to nine) of one picture in rows of three, centred in `area`; each
 // keeps its shape.

@@ -2,6 +2,7 @@
 
 #include "activities/clock.h"
 #include "activities/comparing.h"
+#include "activities/half.h"
 #include "activities/memorypairs.h"
 #include "activities/shapes.h"
 #include "flash/flashnum.h"
@@ -314,6 +315,10 @@ void TmymainForm::suiImageButton1Click()
         case 14:
             MemoryForm->Show();
             alignTop(MemoryForm);
+            break;
+        case 20:
+            HalfForm->Show();
+            alignTop(HalfForm);
             break;
         default:
             break; // a topic without an activity

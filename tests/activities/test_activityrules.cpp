@@ -3,6 +3,7 @@
 #include "activities/clockrules.h"
 #include "activities/comparingrules.h"
 #include "activities/countedthings.h"
+#include "activities/halfrules.h"
 #include "activities/levels.h"
 #include "activities/memoryrules.h"
 #include "activities/shapesrules.h"
@@ -38,6 +39,8 @@ private Q_SLOTS:
     void memoryBoardsPairEachNumeralWithItsPictures();
     void cardsPairOnlyNumeralWithAsManyPictures_data();
     void cardsPairOnlyNumeralWithAsManyPictures();
+    void halfQuestionsShareFruitThenCutShapes_data();
+    void halfQuestionsShareFruitThenCutShapes();
 };
 
 void ActivityRulesTest::ladderClimbsAfterFiveRightAndDescendsAfterThreeWrong_data()
@@ -339,6 +342,54 @@ void ActivityRulesTest::cardsPairOnlyNumeralWithAsManyPictures()
     QFETCH(bool, secondNumeral);
     QFETCH(bool, pair);
     QCOMPARE(cardsPair({first, firstNumeral}, {second, secondNumeral}), pair);
+}
+
+void ActivityRulesTest::halfQuestionsShareFruitThenCutShapes_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QList<int>>("amounts"); // fruit on the plate; empty when cutting
+    QTest::addColumn<int>("shapes");
+    QTest::newRow("two to six fruit") << 1 << QList<int>{2, 4, 6} << 0;
+    QTest::newRow("up to ten fruit") << 2 << QList<int>{2, 4, 6, 8, 10} << 0;
+    QTest::newRow("cut three shapes") << 3 << QList<int>{} << 3;
+    QTest::newRow("cut six shapes") << 4 << QList<int>{} << 6;
+}
+
+void ActivityRulesTest::halfQuestionsShareFruitThenCutShapes()
+{
+    QFETCH(int, level);
+    QFETCH(QList<int>, amounts);
+    QFETCH(int, shapes);
+    RandomGenerator random;
+    QSet<int> seen;
+    QSet<int> rightPlaces;
+    for (int s = 0; s < 300; ++s) {
+        random.seed(1'700'000'000 + s);
+        const HalfQuestion question = drawHalfQuestion(random, level);
+        QCOMPARE(question.cutting, amounts.isEmpty());
+        if (!question.cutting) {
+            QVERIFY(fruits().contains(question.picture));
+            seen.insert(question.fruit);
+            continue;
+        }
+        seen.insert(int(question.shape));
+        QCOMPARE(question.lines.size(), 3);
+        int halving = 0;
+        for (const CutLine &line : question.lines) {
+            QCOMPARE(question.lines.count(line), 1);
+            halving += line.halves() ? 1 : 0;
+            QVERIFY(line.halves() || std::abs(line.at - 0.5) >= 0.25); // plainly off the middle
+        }
+        QCOMPARE(halving, 1);
+        rightPlaces.insert(question.rightLine());
+    }
+    if (amounts.isEmpty()) {
+        QCOMPARE(seen.size(), shapes);
+        QCOMPARE(rightPlaces.size(), 3);
+    } else {
+        QCOMPARE(seen, QSet<int>(amounts.cbegin(), amounts.cend()));
+    }
+    QVERIFY(isHalf(8, 4) && !isHalf(8, 3) && !isHalf(8, 5) && isHalf(2, 1));
 }
 
 QTEST_GUILESS_MAIN(ActivityRulesTest)
