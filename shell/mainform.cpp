@@ -1,5 +1,6 @@
 #include "shell/mainform.h"
 
+#include "activities/balance.h"
 #include "activities/clock.h"
 #include "activities/comparing.h"
 #include "activities/half.h"
@@ -315,6 +316,10 @@ void TmymainForm::suiImageButton1Click()
         case 14:
             MemoryForm->Show();
             alignTop(MemoryForm);
+            break;
+        case 18:
+            BalanceForm->Show();
+            alignTop(BalanceForm);
             break;
         case 20:
             HalfForm->Show();

@@ -1,5 +1,6 @@
 #include "shell/windowset.h"
 
+#include "activities/balance.h"
 #include "activities/clock.h"
 #include "activities/comparing.h"
 #include "activities/half.h"
@@ -57,6 +58,7 @@ WindowSet::WindowSet(Services &services)
     create(ClockForm, m_members, services);
     create(MemoryForm, m_members, services);
     create(HalfForm, m_members, services);
+    create(BalanceForm, m_members, services);
 }
 
 WindowSet::~WindowSet()
@@ -83,6 +85,7 @@ WindowSet::~WindowSet()
     ClockForm = nullptr;
     MemoryForm = nullptr;
     HalfForm = nullptr;
+    BalanceForm = nullptr;
 }
 
 } // namespace abacolo

@@ -1,5 +1,6 @@
 // The activities' rules without a window: the level ladder, the every-third-wrong tally and
 // what each activity asks.
+#include "activities/balancerules.h"
 #include "activities/clockrules.h"
 #include "activities/comparingrules.h"
 #include "activities/countedthings.h"
@@ -10,6 +11,7 @@
 #include "shell/random.h"
 
 #include <QSet>
+#include <numeric>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -41,6 +43,10 @@ private Q_SLOTS:
     void cardsPairOnlyNumeralWithAsManyPictures();
     void halfQuestionsShareFruitThenCutShapes_data();
     void halfQuestionsShareFruitThenCutShapes();
+    void balanceQuestionsCanBeBalancedFromTheTray_data();
+    void balanceQuestionsCanBeBalancedFromTheTray();
+    void balanceLeansAndWritesItsEquation_data();
+    void balanceLeansAndWritesItsEquation();
 };
 
 void ActivityRulesTest::ladderClimbsAfterFiveRightAndDescendsAfterThreeWrong_data()
@@ -390,6 +396,77 @@ void ActivityRulesTest::halfQuestionsShareFruitThenCutShapes()
         QCOMPARE(seen, QSet<int>(amounts.cbegin(), amounts.cend()));
     }
     QVERIFY(isHalf(8, 4) && !isHalf(8, 3) && !isHalf(8, 5) && isHalf(2, 1));
+}
+
+void ActivityRulesTest::balanceQuestionsCanBeBalancedFromTheTray_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("terms");
+    QTest::addColumn<bool>("fruit");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<int>("trayHighest");
+    QTest::newRow("fruit against weights up to five") << 1 << 1 << true << 2 << 5 << 5;
+    QTest::newRow("two weights up to nine") << 2 << 2 << false << 2 << 9 << 9;
+    QTest::newRow("two weights, ten to fifteen") << 3 << 2 << false << 10 << 15 << 9;
+    QTest::newRow("three weights") << 4 << 3 << false << 3 << 15 << 9;
+}
+
+void ActivityRulesTest::balanceQuestionsCanBeBalancedFromTheTray()
+{
+    QFETCH(int, level);
+    QFETCH(int, terms);
+    QFETCH(bool, fruit);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    QFETCH(int, trayHighest);
+    RandomGenerator random;
+    QSet<int> totals;
+    for (int s = 0; s < 400; ++s) {
+        random.seed(1'700'000'000 + s);
+        const BalanceQuestion question = drawBalanceQuestion(random, level);
+        QCOMPARE(question.left.size(), terms);
+        QCOMPARE(question.fruitOnLeft, fruit);
+        QCOMPARE(fruits().contains(question.picture), fruit);
+        QCOMPARE(question.trayHighest, trayHighest);
+        for (const int term : question.left)
+            QVERIFY(term >= 1 && term <= 9);
+        const int total = question.leftTotal();
+        QVERIFY(total >= lowest && total <= highest);
+        totals.insert(total);
+        // The tray always holds a way to balance it.
+        const QList<int> weights = balancingWeights(total, trayHighest);
+        QCOMPARE(std::accumulate(weights.cbegin(), weights.cend(), 0), total);
+        QCOMPARE(QSet<int>(weights.cbegin(), weights.cend()).size(), weights.size());
+        for (const int weight : weights)
+            QVERIFY(weight >= 1 && weight <= trayHighest);
+    }
+    QCOMPARE(totals.size(), highest - lowest + 1);
+}
+
+void ActivityRulesTest::balanceLeansAndWritesItsEquation_data()
+{
+    QTest::addColumn<QList<int>>("left");
+    QTest::addColumn<QList<int>>("right");
+    QTest::addColumn<int>("lean");
+    QTest::addColumn<QString>("equation");
+    QTest::newRow("level with one weight") << QList<int>{3, 4} << QList<int>{7} << 0 << u"3 + 4 = 7"_s;
+    QTest::newRow("level with two") << QList<int>{3, 4} << QList<int>{5, 2} << 0 << u"3 + 4 = 5 + 2"_s;
+    QTest::newRow("right too light") << QList<int>{6} << QList<int>{2} << -1 << u"6 = 2"_s;
+    QTest::newRow("right too heavy") << QList<int>{2, 2, 1} << QList<int>{9} << 1 << u"2 + 2 + 1 = 9"_s;
+    QTest::newRow("empty pan") << QList<int>{4} << QList<int>{} << -1 << u"4 = "_s;
+}
+
+void ActivityRulesTest::balanceLeansAndWritesItsEquation()
+{
+    QFETCH(QList<int>, left);
+    QFETCH(QList<int>, right);
+    QFETCH(int, lean);
+    QFETCH(QString, equation);
+    QCOMPARE(abacolo::lean(std::accumulate(left.cbegin(), left.cend(), 0),
+                           std::accumulate(right.cbegin(), right.cend(), 0)),
+             lean);
+    QCOMPARE(abacolo::equation(left, right), equation);
 }
 
 QTEST_GUILESS_MAIN(ActivityRulesTest)

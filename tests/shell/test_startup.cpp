@@ -1,4 +1,5 @@
 // The window set, the main window's start and end, and the table-opening sequence.
+#include "activities/balance.h"
 #include "activities/clock.h"
 #include "activities/comparing.h"
 #include "activities/half.h"
@@ -50,9 +51,10 @@ void StartupTest::windowSetIsCreatedOnceInOrder()
                                  u"Form25"_s, u"Form17"_s, u"Form33"_s, u"Form15"_s,
                                  u"Form32"_s, u"Form35"_s, u"ShapesForm"_s,
                                  u"ComparingForm"_s, u"ClockForm"_s,
-                                 u"MemoryForm"_s, u"HalfForm"_s}));
+                                 u"MemoryForm"_s, u"HalfForm"_s,
+                                 u"BalanceForm"_s}));
     QCOMPARE(world.windows()->members().first(), mymainForm);
-    QCOMPARE(world.windows()->members().last(), HalfForm);
+    QCOMPARE(world.windows()->members().last(), BalanceForm);
     // Only the main window is on screen; the others wait hidden.
     for (QObject *member : world.windows()->members()) {
         if (auto *window = qobject_cast<QWidget *>(member))
