@@ -1,6 +1,7 @@
 #include "activities/clockface.h"
 
 #include "activities/clockrules.h"
+#include "activities/shapedrawing.h"
 #include "toolkit/fonts.h"
 
 #include <QMouseEvent>
@@ -18,15 +19,6 @@ constexpr double MinuteHandLength = 0.64;
 constexpr double HourHandLength = 0.42;
 // How far from the long hand a press still takes it, in pixels.
 constexpr double GrabDistance = 36;
-
-double distanceToSegment(const QPointF &p, const QPointF &a, const QPointF &b)
-{
-    const QPointF ab = b - a;
-    const double length2 = QPointF::dotProduct(ab, ab);
-    const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0;
-    const QPointF nearest = a + t * ab;
-    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
-}
 
 } // namespace
 
@@ -68,7 +60,7 @@ QPoint ClockFace::minuteHandTip() const
 
 bool ClockFace::nearMinuteHand(const QPointF &at) const
 {
-    return distanceToSegment(at, QRectF(rect()).center(), minuteHandTip()) <= GrabDistance;
+    return distanceToSegment(at, QLineF(QRectF(rect()).center(), minuteHandTip())) <= GrabDistance;
 }
 
 void ClockFace::paintEvent(QPaintEvent *)

@@ -17,15 +17,6 @@ const QColor OtherHalfColour(255, 202, 40);
 const QColor LineColour(255, 255, 255);
 const QColor MarkColour(255, 204, 51);
 
-double distanceToSegment(const QPointF &p, const QLineF &line)
-{
-    const QPointF ab = line.p2() - line.p1();
-    const double length2 = QPointF::dotProduct(ab, ab);
-    const double t = std::clamp(QPointF::dotProduct(p - line.p1(), ab) / length2, 0.0, 1.0);
-    const QPointF nearest = line.p1() + t * ab;
-    return QLineF(p, nearest).length();
-}
-
 } // namespace
 
 CutView::CutView(const QString &name, QWidget *parent)

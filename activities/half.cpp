@@ -175,9 +175,7 @@ void THalfForm::lineClick(int line)
     const bool right = cut.halves();
     if (right)
         cutView->setMarkedLine(line);
-    const QString where = cut.orientation == Qt::Vertical ? u"竖线"_s : u"横线"_s;
-    answered(u"分成两半："_s + shapeName(m_question.shape),
-             where + QString::number(cut.at), right);
+    answered(u"分成两半："_s + shapeName(m_question.shape), cut.name(), right);
 }
 
 void THalfForm::showAnswer()

@@ -5,7 +5,18 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace abacolo {
+
+QString CutLine::name() const
+{
+    const bool upright = orientation == Qt::Vertical;
+    const QString where = halves() ? u"中间"_s
+                          : at < 0.5 ? (upright ? u"左边"_s : u"上面"_s)
+                                     : (upright ? u"右边"_s : u"下面"_s);
+    return where + (upright ? u"的竖线"_s : u"的横线"_s);
+}
 
 int HalfQuestion::rightLine() const
 {

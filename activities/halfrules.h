@@ -19,6 +19,9 @@ struct CutLine
     bool halves() const { return at == 0.5; }
 
     bool operator==(const CutLine &) const = default;
+
+    // As a parent reads it in the answer log: "中间的竖线", "上面的横线".
+    QString name() const;
 };
 
 // A question of the half activity: an even number of one fruit on a plate, half of which the

@@ -77,6 +77,15 @@ QPainterPath shapePath(ShapeKind kind, const QRectF &box)
     return path;
 }
 
+double distanceToSegment(const QPointF &point, const QLineF &line)
+{
+    const QPointF along = line.p2() - line.p1();
+    const double length2 = QPointF::dotProduct(along, along);
+    const double t =
+        length2 > 0 ? std::clamp(QPointF::dotProduct(point - line.p1(), along) / length2, 0.0, 1.0) : 0;
+    return QLineF(point, line.p1() + t * along).length();
+}
+
 void paintShape(QPainter &painter, const ShapeItem &item, const QRectF &box)
 {
     painter.save();

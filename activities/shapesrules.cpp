@@ -37,12 +37,14 @@ const std::array<QColor, 6> Colours{QColor(239, 83, 80),  QColor(255, 202, 40),
 
 QString shapeName(ShapeKind kind)
 {
-    return QString::fromUtf16(KindTexts.at(size_t(kind)).name);
+    const KindText &text = KindTexts.at(size_t(kind));
+    return QString::fromUtf16(text.name);
 }
 
 QString shapeClip(ShapeKind kind)
 {
-    return QString::fromUtf16(KindTexts.at(size_t(kind)).clip);
+    const KindText &text = KindTexts.at(size_t(kind));
+    return QString::fromUtf16(text.clip);
 }
 
 int ShapeQuestion::answerIndex() const

@@ -17,5 +17,5 @@ cppcheck --enable=warning,style,performance --inline-suppr --error-exitcode=1 \
     --suppress=missingIncludeSystem \
     --suppressions-list="$root/scripts/cppcheck-suppressions.txt" \
     -i flash/player/node_modules \
-    toolkit shell training sheets statistics flash app
+    toolkit shell training sheets statistics flash activities app
 echo "cppcheck: no findings"

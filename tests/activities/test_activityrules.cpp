@@ -43,6 +43,8 @@ private Q_SLOTS:
     void cardsPairOnlyNumeralWithAsManyPictures();
     void halfQuestionsShareFruitThenCutShapes_data();
     void halfQuestionsShareFruitThenCutShapes();
+    void cutLinesAreNamedWhereTheyStand_data();
+    void cutLinesAreNamedWhereTheyStand();
     void balanceQuestionsCanBeBalancedFromTheTray_data();
     void balanceQuestionsCanBeBalancedFromTheTray();
     void balanceLeansAndWritesItsEquation_data();
@@ -396,6 +398,27 @@ void ActivityRulesTest::halfQuestionsShareFruitThenCutShapes()
         QCOMPARE(seen, QSet<int>(amounts.cbegin(), amounts.cend()));
     }
     QVERIFY(isHalf(8, 4) && !isHalf(8, 3) && !isHalf(8, 5) && isHalf(2, 1));
+}
+
+void ActivityRulesTest::cutLinesAreNamedWhereTheyStand_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<double>("at");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("middle upright") << int(Qt::Vertical) << 0.5 << u"中间的竖线"_s;
+    QTest::newRow("middle level") << int(Qt::Horizontal) << 0.5 << u"中间的横线"_s;
+    QTest::newRow("left") << int(Qt::Vertical) << 0.25 << u"左边的竖线"_s;
+    QTest::newRow("right") << int(Qt::Vertical) << 0.75 << u"右边的竖线"_s;
+    QTest::newRow("top") << int(Qt::Horizontal) << 0.25 << u"上面的横线"_s;
+    QTest::newRow("bottom") << int(Qt::Horizontal) << 0.75 << u"下面的横线"_s;
+}
+
+void ActivityRulesTest::cutLinesAreNamedWhereTheyStand()
+{
+    QFETCH(int, orientation);
+    QFETCH(double, at);
+    QFETCH(QString, name);
+    QCOMPARE((CutLine{Qt::Orientation(orientation), at}.name()), name);
 }
 
 void ActivityRulesTest::balanceQuestionsCanBeBalancedFromTheTray_data()

@@ -17,19 +17,6 @@ using namespace abacolo::test;
 
 namespace {
 
-// Drags a weight by its middle to `to` (in the stage's coordinates), in a few steps.
-void drag(Draggable *piece, QPoint to)
-{
-    const QPoint grab(piece->width() / 2, piece->height() / 2);
-    QTest::mousePress(piece, Qt::LeftButton, {}, grab);
-    const QPoint from = piece->geometry().center();
-    for (int step = 1; step <= 4; ++step) {
-        const QPoint at = from + (to - from) * step / 4;
-        QTest::mouseMove(piece, grab + at - piece->geometry().center());
-    }
-    QTest::mouseRelease(piece, Qt::LeftButton, {}, grab);
-}
-
 QPoint rightPan()
 {
     BalanceView *view = BalanceForm->balanceView;

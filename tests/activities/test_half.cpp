@@ -18,20 +18,6 @@ using namespace abacolo::test;
 
 namespace {
 
-// Drags a piece of fruit by its middle to `to` (in the stage's coordinates) with the mouse,
-// in a few steps, as a hand would.
-void drag(Draggable *piece, QPoint to)
-{
-    const QPoint grab(piece->width() / 2, piece->height() / 2);
-    QTest::mousePress(piece, Qt::LeftButton, {}, grab);
-    const QPoint from = piece->geometry().center();
-    for (int step = 1; step <= 4; ++step) {
-        const QPoint at = from + (to - from) * step / 4;
-        QTest::mouseMove(piece, grab + at - piece->geometry().center());
-    }
-    QTest::mouseRelease(piece, Qt::LeftButton, {}, grab);
-}
-
 void moveToEmptyPlate(int count)
 {
     int moved = 0;
@@ -212,6 +198,9 @@ void HalfTest::clickingTheMiddleLineCutsTwoHalves()
     const AnsweredQuestion &row = world.answers.recorded.last();
     QVERIFY(row.right);
     QCOMPARE(row.question, u"分成两半："_s + shapeName(question.shape));
+    QCOMPARE(row.answer, question.lines.at(question.rightLine()).orientation == Qt::Vertical
+                             ? u"中间的竖线"_s
+                             : u"中间的横线"_s);
 }
 
 QTEST_MAIN(HalfTest)
