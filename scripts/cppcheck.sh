@@ -17,5 +17,5 @@ cppcheck --enable=warning,style,performance --inline-suppr --error-exitcode=1 \
     --suppress=missingIncludeSystem \
     --suppressions-list="$root/scripts/cppcheck-suppressions.txt" \
     -i flash/player/node_modules \
-    tables toolkit services shell training sheets statistics flash app
+    tables toolkit services shell training sheets statistics flash activities worksheets progress app
 echo "cppcheck: no findings"

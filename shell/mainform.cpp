@@ -1,5 +1,17 @@
 #include "shell/mainform.h"
 
+#include "activities/balance.h"
+#include "activities/clock.h"
+#include "activities/comparing.h"
+#include "activities/half.h"
+#include "activities/memorypairs.h"
+#include "activities/shapes.h"
+#include "activities/balance.h"
+#include "activities/clock.h"
+#include "activities/comparing.h"
+#include "activities/half.h"
+#include "activities/memorypairs.h"
+#include "activities/shapes.h"
 #include "flash/flashnum.h"
 #include "services/datadirectory.h"
 #include "services/displaymode.h"
@@ -119,6 +131,14 @@ Form *openStatistics()
     return Form17;
 }
 
+// An activity window that opens as it is, at the main window's top.
+template<auto *window>
+Form *openActivity()
+{
+    (*window)->Show();
+    return *window;
+}
+
 // One topic of the grid, in button order: its label, caption, tool tip, the pictures under
 // the mouse (also the picture at start, but for `suiImageButton9`) and away from it, and
 // what it opens (nothing yet for a topic without an activity).
@@ -138,7 +158,7 @@ constexpr std::array<Topic, TmymainForm::TopicCount> Topics{{
     {u"Label1", u"数数小动物", u"Counting Animals", u"aqua1", u"aqua2", openCounting},
     {u"Label2", u"看图练习", u"Adding", u"picgame3", u"picgame4", openAddition},
     {u"Label3", u"做练习玩游戏", u"Training", u"picgame7", u"picgame8", openSheet},
-    {u"Label4", u"物体几何形状", u"Recognizeing Shapes", u"picgame11", u"picgame12", nullptr},
+    {u"Label4", u"物体几何形状", u"Recognizeing Shapes", u"picgame11", u"picgame12", openActivity<&ShapesForm>},
     {u"Label5", u"物体色彩", u"Colours", u"picgame23", u"picgame24", openColouring},
     {u"Label6", u"数轴", u"Subtracting  && Counting Coins", u"picgame29", u"picgame30",
      openSubtraction},
@@ -146,15 +166,15 @@ constexpr std::array<Topic, TmymainForm::TopicCount> Topics{{
     {u"Label8", u"统计", u"Collecting Data", u"picgame35", u"picgame36", openStatistics},
     {u"Label17", u"找错误", u"Finding Errors", u"picgame27", u"picgame34", nullptr},
     {u"Label9", u"倍数的认识", u"multiple", u"picgame21", u"picgame22", nullptr},
-    {u"Label10", u"比较数字", u"Comparing Amounts", u"picgame13", u"picgame14", nullptr},
-    {u"Label11", u"认识时间", u"Counting Sharps", u"picgame28", u"picgame33", nullptr},
-    {u"Label12", u"智力游戏", u"Games", u"picgame37", u"picgame38", nullptr},
+    {u"Label10", u"比较数字", u"Comparing Amounts", u"picgame13", u"picgame14", openActivity<&ComparingForm>},
+    {u"Label11", u"认识时间", u"Counting Sharps", u"picgame28", u"picgame33", openActivity<&ClockForm>},
+    {u"Label12", u"智力游戏", u"Games", u"picgame37", u"picgame38", openActivity<&MemoryForm>},
     {u"Label19", u"统计图", u"Bar Graphs", u"picgame1", u"picgame2", nullptr},
     {u"Label13", u"判断路径", u"path", u"picgame17", u"picgame18", nullptr},
     {u"Label14", u"魔法数字", u"Direction", u"picgame19", u"picgame20", nullptr},
-    {u"Label15", u"等量建立", u"Building Equations", u"picgame5", u"picgame6", nullptr},
+    {u"Label15", u"等量建立", u"Building Equations", u"picgame5", u"picgame6", openActivity<&BalanceForm>},
     {u"Label16", u"乘法口诀", u"Mutiplying", u"picgame9", u"picgame10", nullptr},
-    {u"Label20", u"一半", u"Understanding Half", u"picgame31", u"picgame32", nullptr},
+    {u"Label20", u"一半", u"Understanding Half", u"picgame31", u"picgame32", openActivity<&HalfForm>},
 }};
 
 // The picture a topic button shows at start: the one under the mouse, except for

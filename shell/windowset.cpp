@@ -1,5 +1,11 @@
 #include "shell/windowset.h"
 
+#include "activities/balance.h"
+#include "activities/clock.h"
+#include "activities/comparing.h"
+#include "activities/half.h"
+#include "activities/memorypairs.h"
+#include "activities/shapes.h"
 #include "flash/flashfullview.h"
 #include "flash/flashgames.h"
 #include "flash/flashnum.h"
@@ -74,6 +80,12 @@ void WindowSet::createMembers(Services &services)
     create(u"Form15"_s, Form15, m_members, services);
     create(u"Form32"_s, Form32, m_members, services);
     create(u"Form35"_s, Form35, m_members, services);
+    create(u"ShapesForm"_s, ShapesForm, m_members, services);
+    create(u"ComparingForm"_s, ComparingForm, m_members, services);
+    create(u"ClockForm"_s, ClockForm, m_members, services);
+    create(u"MemoryForm"_s, MemoryForm, m_members, services);
+    create(u"HalfForm"_s, HalfForm, m_members, services);
+    create(u"BalanceForm"_s, BalanceForm, m_members, services);
     create(u"GrowthRecordForm"_s, GrowthRecordForm, m_members, services);
     Form10->setRewardWindow(Form15);
 }
@@ -102,6 +114,12 @@ void WindowSet::freeMembers()
     Form15 = nullptr;
     Form32 = nullptr;
     Form35 = nullptr;
+    ShapesForm = nullptr;
+    ComparingForm = nullptr;
+    ClockForm = nullptr;
+    MemoryForm = nullptr;
+    HalfForm = nullptr;
+    BalanceForm = nullptr;
     GrowthRecordForm = nullptr;
 }
 

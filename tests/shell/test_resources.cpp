@@ -1,4 +1,5 @@
 // Every clip and picture the program carries, by its catalogue name, size and format.
+#include "activities/countedthings.h"
 #include "services/pictures.h"
 #include "tables/apperror.h"
 #include "tests/support/testworld.h"
@@ -47,6 +48,22 @@ QList<PictureEntry> catalogue()
     return entries;
 }
 
+// The activities' spoken requests.
+QStringList activityRequests()
+{
+    QStringList names;
+    for (const QString &shape : {u"circle"_s, u"square"_s, u"triangle"_s, u"rectangle"_s, u"oval"_s,
+                                 u"star"_s, u"diamond"_s, u"pentagon"_s, u"hexagon"_s})
+        names.append(u"find_"_s + shape);
+    names += {u"which_more"_s, u"choose_sign"_s, u"what_time"_s, u"find_pairs"_s,
+              u"move_half"_s, u"find_half_cut"_s, u"make_balance"_s};
+    for (int hour = 1; hour <= 12; ++hour) {
+        names.append(u"set_%1_00"_s.arg(hour));
+        names.append(u"set_%1_30"_s.arg(hour));
+    }
+    return names;
+}
+
 // Channels, sample rate and bits per sample of a RIFF WAVE file's "fmt " chunk.
 struct WaveFormat
 {
@@ -85,6 +102,7 @@ class ResourcesTest : public QObject
 
 private Q_SLOTS:
     void everyPictureHasItsSizeAndColours();
+    void activityPicturesStandOnTransparentSquares();
     void pictureNamesMatchWithoutRegardToCase();
     void unknownPictureRaisesAndKeepsTheImage();
     void everyClipIsPcmInItsFormat_data();
@@ -109,7 +127,21 @@ void ResourcesTest::everyPictureHasItsSizeAndColours()
         }
     }
     QCOMPARE(count, 89);
-    QCOMPARE(pictures.names().size(), 89);
+    QCOMPARE(pictures.names().size(), 89 + int(countedThings().size()));
+}
+
+void ResourcesTest::activityPicturesStandOnTransparentSquares()
+{
+    Pictures pictures;
+    for (const QString &name : countedThings()) {
+        const QImage image = pictures.picture(name).toImage();
+        QVERIFY2(image.size() == QSize(128, 128), qPrintable(name));
+        QVERIFY2(image.hasAlphaChannel(), qPrintable(name));
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        // The emoji fills its square: ink in the middle, in colour.
+        const QColor middle = image.pixelColor(64, 64);
+        QVERIFY2(middle.alpha() > 200, qPrintable(name));
+    }
 }
 
 void ResourcesTest::pictureNamesMatchWithoutRegardToCase()
@@ -146,6 +178,8 @@ void ResourcesTest::everyClipIsPcmInItsFormat_data()
         const QString name = u"numvoice"_s + QString::number(digit);
         QTest::newRow(qPrintable(name)) << name << 1 << 22050;
     }
+    for (const QString &name : activityRequests())
+        QTest::newRow(qPrintable(name)) << name << 1 << 22050;
 }
 
 void ResourcesTest::everyClipIsPcmInItsFormat()

@@ -1,4 +1,10 @@
 // The window set, the main window's start and end, and the table-opening sequence.
+#include "activities/balance.h"
+#include "activities/clock.h"
+#include "activities/comparing.h"
+#include "activities/half.h"
+#include "activities/memorypairs.h"
+#include "activities/shapes.h"
 #include "flash/flashfullview.h"
 #include "progress/growthrecord.h"
 #include "services/sysdatamoudle.h"
@@ -51,7 +57,10 @@ void StartupTest::windowSetIsCreatedOnceInOrder()
     QCOMPARE(names, (QStringList{u"mymainForm"_s, u"Form2"_s, u"Form5"_s, u"Form6"_s,
                                  u"Form10"_s, u"DataModule1"_s, u"Form13"_s, u"Form14"_s,
                                  u"Form25"_s, u"Form17"_s, u"Form33"_s, u"Form15"_s,
-                                 u"Form32"_s, u"Form35"_s, u"GrowthRecordForm"_s}));
+                                 u"Form32"_s, u"Form35"_s, u"ShapesForm"_s,
+                                 u"ComparingForm"_s, u"ClockForm"_s,
+                                 u"MemoryForm"_s, u"HalfForm"_s,
+                                 u"BalanceForm"_s, u"GrowthRecordForm"_s}));
     QCOMPARE(world.windows()->members().first(), mymainForm);
     QCOMPARE(world.windows()->members().last(), GrowthRecordForm);
     // Only the main window is on screen; the others wait hidden.

@@ -23,7 +23,14 @@ import sys
 
 SOUNDS = {"vright": (2, 44100), "vwrong": (2, 44100), "cat": (2, 44100)}
 SOUNDS.update({f"numvoice{d}": (1, 22050) for d in range(10)})
-CUES = ("vright", "vwrong", "cat")  # short cues: under about two seconds
+# The activities' spoken requests.
+REQUESTS = [f"find_{shape}" for shape in ("circle", "square", "triangle", "rectangle", "oval",
+                                           "star", "diamond", "pentagon", "hexagon")]
+REQUESTS += ["which_more", "choose_sign", "what_time", "find_pairs", "move_half", "find_half_cut",
+             "make_balance"]
+REQUESTS += [f"set_{h}_{m}" for h in range(1, 13) for m in ("00", "30")]
+SOUNDS.update({name: (1, 22050) for name in REQUESTS})
+CUES = ("vright", "vwrong", "cat", *REQUESTS)  # short cues: under about two seconds
 
 PICTURES = {}  # name -> (width, height, bits)
 for n in range(1, 39):

@@ -1,9 +1,10 @@
 // Draws every picture that Abacolo carries: the twenty topic buttons (two
-// states each), the reward flags, the counted animals, the ordering sets and
-// the window layout pictures.
+// states each), the reward flags, the counted animals, the ordering sets,
+// the window layout pictures and the activities' fruit and animals.
 //
 // Usage: draw_pictures <assets-dir>
-//   writes <assets-dir>/pictures/*.bmp and <assets-dir>/layout/*.bmp
+//   writes <assets-dir>/pictures/*.bmp, <assets-dir>/layout/*.bmp and
+//   <assets-dir>/activities/*.png
 //
 // Everything is drawn at four times the final size and scaled down smoothly.
 // Emoji come from the "Noto Color Emoji" font; they are rendered once into an
@@ -1333,6 +1334,38 @@ void drawSplash() {
 
 }  // namespace
 
+// ------------------------------------------------------------ activities ---
+
+// The activities' things to count, pair and share: one emoji each on a
+// transparent 128 x 128 square, its ink fitted into 120 x 120 without
+// changing its shape.
+void drawActivityPictures() {
+    const std::array<std::pair<const char *, QString>, 10> things{{
+        {"apple", QStringLiteral("🍎")},      {"orange", QStringLiteral("🍊")},
+        {"strawberry", QStringLiteral("🍓")}, {"pear", QStringLiteral("🍐")},
+        {"peach", QStringLiteral("🍑")},      {"lemon", QStringLiteral("🍋")},
+        {"chick", QStringLiteral("🐥")},      {"fish", QStringLiteral("🐟")},
+        {"ladybird", QStringLiteral("🐞")},   {"butterfly", QStringLiteral("🦋")},
+    }};
+    for (const auto &[name, text] : things) {
+        const QImage &ink = emojiImage(text);
+        QImage img(128, 128, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        const double fit = 120.0 / std::max(ink.width(), ink.height());
+        const QSizeF size(ink.width() * fit, ink.height() * fit);
+        {
+            QPainter p(&img);
+            p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+            p.drawImage(QRectF(QPointF(64 - size.width() / 2, 64 - size.height() / 2), size), ink);
+        }
+        const QString path = gOutDir + QStringLiteral("/activities/") + QLatin1String(name) +
+                             QStringLiteral(".png");
+        if (!img.convertToFormat(QImage::Format_ARGB32).save(path, "PNG"))
+            fail(QStringLiteral("cannot write ") + path);
+        ++gWritten;
+    }
+}
+
 int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
@@ -1340,7 +1373,7 @@ int main(int argc, char **argv) {
         return 2;
     }
     gOutDir = QString::fromLocal8Bit(argv[1]);
-    for (const char *sub : {"pictures", "layout"})
+    for (const char *sub : {"pictures", "layout", "activities"})
         if (!QDir().mkpath(gOutDir + QLatin1Char('/') + QLatin1String(sub)))
             fail(QStringLiteral("cannot create ") + gOutDir);
     for (const QString &family : {kEmojiFamily, kSansFamily}) {
@@ -1361,6 +1394,7 @@ int main(int argc, char **argv) {
     drawBackground();
     drawStrip();
     drawSplash();
+    drawActivityPictures();
     std::printf("draw_pictures: wrote %d pictures into %s\n", gWritten, argv[1]);
     return 0;
 }

@@ -1,10 +1,11 @@
 #!/bin/bash
-# Makes the 13 voice cues of Abacolo with espeak-ng (Mandarin) and sox.
+# Makes the voice cues of Abacolo with espeak-ng (Mandarin) and sox.
 #
 # Usage: make_sounds.sh <assets-dir>      writes <assets-dir>/sounds/*.wav
 #
 #   vright, vwrong, cat       stereo, 44 100 Hz, 16-bit PCM
 #   numvoice0 ... numvoice9   mono,   22 050 Hz, 16-bit PCM
+#   the activities' requests  mono,   22 050 Hz, 16-bit PCM (find_circle, ...)
 #
 # The Mandarin text is given to espeak-ng's Mandarin voice in tone-numbered
 # pinyin (the cmn-latn-pinyin input mode of the same voice): the dictionary
@@ -107,4 +108,37 @@ $SOX "$work/meow.wav" "$work/meowp.wav" pad 0 0.06
 $SOX "$work/meowp.wav" "$work/jiayout.wav" "$work/cat.wav"
 finish "$work/cat.wav" "$out/sounds/cat.wav" 44100 2
 
-echo "make_sounds: wrote 13 clips into $out/sounds"
+# ---- the activities' requests: friendly, a little faster than the digits --------
+# request <name> <pinyin>
+request() {
+    speak "$2" 165 55 "$work/$1.wav"
+    trim "$work/$1.wav" "$work/$1t.wav"
+    finish "$work/$1t.wav" "$out/sounds/$1.wav" 22050 1
+}
+requests=0
+# shapes: "找一找圆形" ...
+shapes=(circle:yuan2xing2 square:zheng4fang1xing2 triangle:san1jiao3xing2
+        rectangle:chang2fang1xing2 oval:tuo3yuan2xing2 star:wu3jiao3xing1
+        diamond:ling2xing2 pentagon:wu3bian1xing2 hexagon:liu4bian1xing2)
+for entry in "${shapes[@]}"; do
+    request "find_${entry%%:*}" "zhao3 yi4 zhao3 ${entry#*:}"
+    requests=$((requests + 1))
+done
+# comparing, the clock, memory pairs, half, the balance
+request which_more "na3 bian1 duo1"                                  # 哪边多？
+request choose_sign "bi3 yi4 bi3, xuan3 fu2 hao4"                    # 比一比，选符号
+request what_time "xian4 zai4 ji3 dian3"                             # 现在几点？
+request find_pairs "fan1 pai2, zhao3 yi2 yang4 duo1"                 # 翻牌，找一样多
+request move_half "fen1 yi2 ban4 gei3 kong1 pan2 zi5"                # 分一半给空盘子
+request find_half_cut "na3 tiao2 xian4 fen1 de5 dui4"                 # 哪条线分得对？
+request make_balance "rang4 tian1 ping2 ping2 heng2"                 # 让天平平衡
+requests=$((requests + 7))
+# the clock: "拨到三点", "拨到三点半"
+hours=(yi1 liang3 san1 si4 wu3 liu4 qi1 ba1 jiu3 shi2 "shi2 yi1" "shi2 er4")
+for h in $(seq 1 12); do
+    request "set_${h}_00" "bo1 dao4 ${hours[$((h - 1))]} dian3"
+    request "set_${h}_30" "bo1 dao4 ${hours[$((h - 1))]} dian3 ban4"
+    requests=$((requests + 2))
+done
+
+echo "make_sounds: wrote $((13 + requests)) clips into $out/sounds"
