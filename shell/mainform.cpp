@@ -2,6 +2,7 @@
 
 #include "activities/clock.h"
 #include "activities/comparing.h"
+#include "activities/finderrors.h"
 #include "activities/memorypairs.h"
 #include "activities/shapes.h"
 #include "flash/flashnum.h"
@@ -302,6 +303,10 @@ void TmymainForm::suiImageButton1Click()
         case 9:
             Form17->Show();
             alignTop(Form17);
+            break;
+        case 10:
+            FindErrorsForm->Show();
+            alignTop(FindErrorsForm);
             break;
         case 12:
             ComparingForm->Show();

@@ -2,6 +2,7 @@
 
 #include "activities/clock.h"
 #include "activities/comparing.h"
+#include "activities/finderrors.h"
 #include "activities/memorypairs.h"
 #include "activities/shapes.h"
 #include "flash/flashfullview.h"
@@ -55,6 +56,7 @@ WindowSet::WindowSet(Services &services)
     create(ComparingForm, m_members, services);
     create(ClockForm, m_members, services);
     create(MemoryForm, m_members, services);
+    create(FindErrorsForm, m_members, services);
 }
 
 WindowSet::~WindowSet()
@@ -80,6 +82,7 @@ WindowSet::~WindowSet()
     ComparingForm = nullptr;
     ClockForm = nullptr;
     MemoryForm = nullptr;
+    FindErrorsForm = nullptr;
 }
 
 } // namespace abacolo

@@ -28,6 +28,7 @@ REQUESTS = [f"find_{shape}" for shape in ("circle", "square", "triangle", "recta
                                            "star", "diamond", "pentagon", "hexagon")]
 REQUESTS += ["which_more", "choose_sign", "what_time", "find_pairs", "move_half", "find_half_cut",
              "make_balance"]
+REQUESTS += ["which_wrong"]
 REQUESTS += [f"set_{h}_{m}" for h in range(1, 13) for m in ("00", "30")]
 SOUNDS.update({name: (1, 22050) for name in REQUESTS})
 CUES = ("vright", "vwrong", "cat", *REQUESTS)  # short cues: under about two seconds
