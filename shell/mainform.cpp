@@ -4,6 +4,7 @@
 #include "activities/comparing.h"
 #include "activities/finderrors.h"
 #include "activities/memorypairs.h"
+#include "activities/multiples.h"
 #include "activities/shapes.h"
 #include "flash/flashnum.h"
 #include "sheets/doitmyself.h"
@@ -307,6 +308,10 @@ void TmymainForm::suiImageButton1Click()
         case 10:
             FindErrorsForm->Show();
             alignTop(FindErrorsForm);
+            break;
+        case 11:
+            MultiplesForm->Show();
+            alignTop(MultiplesForm);
             break;
         case 12:
             ComparingForm->Show();

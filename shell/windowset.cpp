@@ -4,6 +4,7 @@
 #include "activities/comparing.h"
 #include "activities/finderrors.h"
 #include "activities/memorypairs.h"
+#include "activities/multiples.h"
 #include "activities/shapes.h"
 #include "flash/flashfullview.h"
 #include "flash/flashgames.h"
@@ -57,6 +58,7 @@ WindowSet::WindowSet(Services &services)
     create(ClockForm, m_members, services);
     create(MemoryForm, m_members, services);
     create(FindErrorsForm, m_members, services);
+    create(MultiplesForm, m_members, services);
 }
 
 WindowSet::~WindowSet()
@@ -83,6 +85,7 @@ WindowSet::~WindowSet()
     ClockForm = nullptr;
     MemoryForm = nullptr;
     FindErrorsForm = nullptr;
+    MultiplesForm = nullptr;
 }
 
 } // namespace abacolo

@@ -3,6 +3,7 @@
 #include "activities/comparing.h"
 #include "activities/finderrors.h"
 #include "activities/memorypairs.h"
+#include "activities/multiples.h"
 #include "activities/shapes.h"
 #include "flash/flashfullview.h"
 #include "sheets/doitmyself.h"
@@ -50,9 +51,10 @@ void StartupTest::windowSetIsCreatedOnceInOrder()
                                  u"Form25"_s, u"Form17"_s, u"Form33"_s, u"Form15"_s,
                                  u"Form32"_s, u"Form35"_s, u"ShapesForm"_s,
                                  u"ComparingForm"_s, u"ClockForm"_s,
-                                 u"MemoryForm"_s, u"FindErrorsForm"_s}));
+                                 u"MemoryForm"_s, u"FindErrorsForm"_s,
+                                 u"MultiplesForm"_s}));
     QCOMPARE(world.windows()->members().first(), mymainForm);
-    QCOMPARE(world.windows()->members().last(), FindErrorsForm);
+    QCOMPARE(world.windows()->members().last(), MultiplesForm);
     // Only the main window is on screen; the others wait hidden.
     for (QObject *member : world.windows()->members()) {
         if (auto *window = qobject_cast<QWidget *>(member))

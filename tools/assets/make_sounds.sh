@@ -133,9 +133,12 @@ request move_half "fen1 yi2 ban4 gei3 kong1 pan2 zi5"                # 分一半
 request find_half_cut "na3 tiao2 xian4 fen1 de5 dui4"                 # 哪条线分得对？
 request make_balance "rang4 tian1 ping2 ping2 heng2"                 # 让天平平衡
 requests=$((requests + 7))
-# finding errors
+# finding errors, multiples
 request which_wrong "na3 zhang1 ka3 pian4 cuo4 le5"                  # 哪张卡片错了？
-requests=$((requests + 1))
+request count_by_2 "liang3 ge4 liang3 ge4 shu3, xia4 yi2 ge4 shi4 ji3" # 两个两个数，下一个是几？
+request count_by_5 "wu3 ge4 wu3 ge4 shu3, xia4 yi2 ge4 shi4 ji3"     # 五个五个数，下一个是几？
+request count_by_10 "shi2 ge4 shi2 ge4 shu3, xia4 yi2 ge4 shi4 ji3"  # 十个十个数，下一个是几？
+requests=$((requests + 4))
 # the clock: "拨到三点", "拨到三点半"
 hours=(yi1 liang3 san1 si4 wu3 liu4 qi1 ba1 jiu3 shi2 "shi2 yi1" "shi2 er4")
 for h in $(seq 1 12); do
