@@ -2,6 +2,7 @@
 
 #include "activities/clock.h"
 #include "activities/comparing.h"
+#include "activities/directions.h"
 #include "activities/finderrors.h"
 #include "activities/memorypairs.h"
 #include "activities/multiples.h"
@@ -324,6 +325,10 @@ void TmymainForm::suiImageButton1Click()
         case 14:
             MemoryForm->Show();
             alignTop(MemoryForm);
+            break;
+        case 17:
+            DirectionsForm->Show();
+            alignTop(DirectionsForm);
             break;
         default:
             break; // a topic without an activity

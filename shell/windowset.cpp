@@ -2,6 +2,7 @@
 
 #include "activities/clock.h"
 #include "activities/comparing.h"
+#include "activities/directions.h"
 #include "activities/finderrors.h"
 #include "activities/memorypairs.h"
 #include "activities/multiples.h"
@@ -59,6 +60,7 @@ WindowSet::WindowSet(Services &services)
     create(MemoryForm, m_members, services);
     create(FindErrorsForm, m_members, services);
     create(MultiplesForm, m_members, services);
+    create(DirectionsForm, m_members, services);
 }
 
 WindowSet::~WindowSet()
@@ -86,6 +88,7 @@ WindowSet::~WindowSet()
     MemoryForm = nullptr;
     FindErrorsForm = nullptr;
     MultiplesForm = nullptr;
+    DirectionsForm = nullptr;
 }
 
 } // namespace abacolo

@@ -1,6 +1,7 @@
 // The window set, the main window's start and end, and the table-opening sequence.
 #include "activities/clock.h"
 #include "activities/comparing.h"
+#include "activities/directions.h"
 #include "activities/finderrors.h"
 #include "activities/memorypairs.h"
 #include "activities/multiples.h"
@@ -52,9 +53,9 @@ void StartupTest::windowSetIsCreatedOnceInOrder()
                                  u"Form32"_s, u"Form35"_s, u"ShapesForm"_s,
                                  u"ComparingForm"_s, u"ClockForm"_s,
                                  u"MemoryForm"_s, u"FindErrorsForm"_s,
-                                 u"MultiplesForm"_s}));
+                                 u"MultiplesForm"_s, u"DirectionsForm"_s}));
     QCOMPARE(world.windows()->members().first(), mymainForm);
-    QCOMPARE(world.windows()->members().last(), MultiplesForm);
+    QCOMPARE(world.windows()->members().last(), DirectionsForm);
     // Only the main window is on screen; the others wait hidden.
     for (QObject *member : world.windows()->members()) {
         if (auto *window = qobject_cast<QWidget *>(member))

@@ -139,6 +139,31 @@ request count_by_2 "liang3 ge4 liang3 ge4 shu3, xia4 yi2 ge4 shi4 ji3" # 两个�
 request count_by_5 "wu3 ge4 wu3 ge4 shu3, xia4 yi2 ge4 shi4 ji3"     # 五个五个数，下一个是几？
 request count_by_10 "shi2 ge4 shi2 ge4 shu3, xia4 yi2 ge4 shi4 ji3"  # 十个十个数，下一个是几？
 requests=$((requests + 4))
+# directions: "向右走3步", and two walks "向右走3步，再向上走2步", a little faster
+heading_words=(right:you4 left:zuo3 up:shang4 down:xia4)
+step_words=(yi1 liang3 san1 si4 wu3)
+for entry in "${heading_words[@]}"; do
+    most=5
+    [[ ${entry%%:*} == up || ${entry%%:*} == down ]] && most=4 # the grid has five rows
+    for n in $(seq 1 "$most"); do
+        request "go_${entry%%:*}_$n" "xiang4 ${entry#*:} zou3 ${step_words[$((n - 1))]} bu4"
+        requests=$((requests + 1))
+    done
+done
+for across in right:you4 left:zuo3; do
+    for upOrDown in up:shang4 down:xia4; do
+        for n in 1 2 3; do
+            for m in 1 2 3; do
+                name="go_${across%%:*}_${n}_${upOrDown%%:*}_$m"
+                speak "xiang4 ${across#*:} zou3 ${step_words[$((n - 1))]} bu4, zai4 xiang4 ${upOrDown#*:} zou3 ${step_words[$((m - 1))]} bu4" \
+                    200 55 "$work/$name.wav"
+                trim "$work/$name.wav" "$work/${name}t.wav"
+                finish "$work/${name}t.wav" "$out/sounds/$name.wav" 22050 1
+                requests=$((requests + 1))
+            done
+        done
+    done
+done
 # the clock: "拨到三点", "拨到三点半"
 hours=(yi1 liang3 san1 si4 wu3 liu4 qi1 ba1 jiu3 shi2 "shi2 yi1" "shi2 er4")
 for h in $(seq 1 12); do
