@@ -6,6 +6,7 @@
 #include "activities/finderrors.h"
 #include "activities/memorypairs.h"
 #include "activities/multiples.h"
+#include "activities/paths.h"
 #include "activities/shapes.h"
 #include "flash/flashnum.h"
 #include "sheets/doitmyself.h"
@@ -325,6 +326,10 @@ void TmymainForm::suiImageButton1Click()
         case 14:
             MemoryForm->Show();
             alignTop(MemoryForm);
+            break;
+        case 16:
+            PathsForm->Show();
+            alignTop(PathsForm);
             break;
         case 17:
             DirectionsForm->Show();

@@ -6,6 +6,7 @@
 #include "activities/finderrors.h"
 #include "activities/memorypairs.h"
 #include "activities/multiples.h"
+#include "activities/paths.h"
 #include "activities/shapes.h"
 #include "flash/flashfullview.h"
 #include "flash/flashgames.h"
@@ -61,6 +62,7 @@ WindowSet::WindowSet(Services &services)
     create(FindErrorsForm, m_members, services);
     create(MultiplesForm, m_members, services);
     create(DirectionsForm, m_members, services);
+    create(PathsForm, m_members, services);
 }
 
 WindowSet::~WindowSet()
@@ -89,6 +91,7 @@ WindowSet::~WindowSet()
     FindErrorsForm = nullptr;
     MultiplesForm = nullptr;
     DirectionsForm = nullptr;
+    PathsForm = nullptr;
 }
 
 } // namespace abacolo

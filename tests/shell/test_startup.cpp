@@ -5,6 +5,7 @@
 #include "activities/finderrors.h"
 #include "activities/memorypairs.h"
 #include "activities/multiples.h"
+#include "activities/paths.h"
 #include "activities/shapes.h"
 #include "flash/flashfullview.h"
 #include "sheets/doitmyself.h"
@@ -53,9 +54,10 @@ void StartupTest::windowSetIsCreatedOnceInOrder()
                                  u"Form32"_s, u"Form35"_s, u"ShapesForm"_s,
                                  u"ComparingForm"_s, u"ClockForm"_s,
                                  u"MemoryForm"_s, u"FindErrorsForm"_s,
-                                 u"MultiplesForm"_s, u"DirectionsForm"_s}));
+                                 u"MultiplesForm"_s, u"DirectionsForm"_s,
+                                 u"PathsForm"_s}));
     QCOMPARE(world.windows()->members().first(), mymainForm);
-    QCOMPARE(world.windows()->members().last(), DirectionsForm);
+    QCOMPARE(world.windows()->members().last(), PathsForm);
     // Only the main window is on screen; the others wait hidden.
     for (QObject *member : world.windows()->members()) {
         if (auto *window = qobject_cast<QWidget *>(member))

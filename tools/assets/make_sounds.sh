@@ -139,6 +139,14 @@ request count_by_2 "liang3 ge4 liang3 ge4 shu3, xia4 yi2 ge4 shi4 ji3" # 两个�
 request count_by_5 "wu3 ge4 wu3 ge4 shu3, xia4 yi2 ge4 shi4 ji3"     # 五个五个数，下一个是几？
 request count_by_10 "shi2 ge4 shi2 ge4 shu3, xia4 yi2 ge4 shi4 ji3"  # 十个十个数，下一个是几？
 requests=$((requests + 4))
+# paths: "从1数到5" ... "两个两个数，从2数到16"
+request path_1_5 "cong2 yi1 shu3 dao4 wu3"
+request path_1_8 "cong2 yi1 shu3 dao4 ba1"
+request path_1_10 "cong2 yi1 shu3 dao4 shi2"
+speak "liang3 ge4 liang3 ge4 shu3, cong2 er4 shu3 dao4 shi2 liu4" 190 55 "$work/path_2_16.wav"
+trim "$work/path_2_16.wav" "$work/path_2_16t.wav"
+finish "$work/path_2_16t.wav" "$out/sounds/path_2_16.wav" 22050 1
+requests=$((requests + 4))
 # directions: "向右走3步", and two walks "向右走3步，再向上走2步", a little faster
 heading_words=(right:you4 left:zuo3 up:shang4 down:xia4)
 step_words=(yi1 liang3 san1 si4 wu3)
