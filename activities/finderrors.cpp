@@ -79,8 +79,16 @@ void TFindErrorsForm::drawQuestion(RandomGenerator &random, int level)
                 paintCardPictures(painter, area.adjusted(0, 6, 0, -lineHeight), picture, card);
             painter.setOpacity(1);
             painter.setPen(Qt::white);
-            painter.setFont(uiFont(group ? 80 : card.text().size() > 10 ? 30 : 34, true));
-            painter.drawText(line, Qt::AlignCenter, card.text());
+            if (group || pictures) {
+                painter.setFont(uiFont(group ? 80 : card.text().size() > 10 ? 30 : 34, true));
+                painter.drawText(line, Qt::AlignCenter, card.text());
+                return;
+            }
+            // A written sum alone on its card: large, its result on a line of its own.
+            QString text = card.text();
+            text.replace(u" = "_s, u"\n= "_s);
+            painter.setFont(uiFont(54, true));
+            painter.drawText(line, Qt::AlignCenter, text);
         });
     }
     ask(u"哪张卡片错了？"_s, u"which_wrong"_s);
