@@ -3,14 +3,12 @@
 #include "activities/balance.h"
 #include "activities/clock.h"
 #include "activities/comparing.h"
+#include "activities/directions.h"
+#include "activities/finderrors.h"
 #include "activities/half.h"
 #include "activities/memorypairs.h"
-#include "activities/shapes.h"
-#include "activities/balance.h"
-#include "activities/clock.h"
-#include "activities/comparing.h"
-#include "activities/half.h"
-#include "activities/memorypairs.h"
+#include "activities/multiples.h"
+#include "activities/paths.h"
 #include "activities/shapes.h"
 #include "flash/flashnum.h"
 #include "services/datadirectory.h"
@@ -164,14 +162,14 @@ constexpr std::array<Topic, TmymainForm::TopicCount> Topics{{
      openSubtraction},
     {u"Label7", u"顺序", u"Ordinals", u"picgame15", u"picgame16", openOrdering},
     {u"Label8", u"统计", u"Collecting Data", u"picgame35", u"picgame36", openStatistics},
-    {u"Label17", u"找错误", u"Finding Errors", u"picgame27", u"picgame34", nullptr},
-    {u"Label9", u"倍数的认识", u"multiple", u"picgame21", u"picgame22", nullptr},
+    {u"Label17", u"找错误", u"Finding Errors", u"picgame27", u"picgame34", openActivity<&FindErrorsForm>},
+    {u"Label9", u"倍数的认识", u"multiple", u"picgame21", u"picgame22", openActivity<&MultiplesForm>},
     {u"Label10", u"比较数字", u"Comparing Amounts", u"picgame13", u"picgame14", openActivity<&ComparingForm>},
     {u"Label11", u"认识时间", u"Counting Sharps", u"picgame28", u"picgame33", openActivity<&ClockForm>},
     {u"Label12", u"智力游戏", u"Games", u"picgame37", u"picgame38", openActivity<&MemoryForm>},
     {u"Label19", u"统计图", u"Bar Graphs", u"picgame1", u"picgame2", nullptr},
-    {u"Label13", u"判断路径", u"path", u"picgame17", u"picgame18", nullptr},
-    {u"Label14", u"魔法数字", u"Direction", u"picgame19", u"picgame20", nullptr},
+    {u"Label13", u"判断路径", u"path", u"picgame17", u"picgame18", openActivity<&PathsForm>},
+    {u"Label14", u"魔法数字", u"Direction", u"picgame19", u"picgame20", openActivity<&DirectionsForm>},
     {u"Label15", u"等量建立", u"Building Equations", u"picgame5", u"picgame6", openActivity<&BalanceForm>},
     {u"Label16", u"乘法口诀", u"Mutiplying", u"picgame9", u"picgame10", nullptr},
     {u"Label20", u"一半", u"Understanding Half", u"picgame31", u"picgame32", openActivity<&HalfForm>},

@@ -3,8 +3,12 @@
 #include "activities/balance.h"
 #include "activities/clock.h"
 #include "activities/comparing.h"
+#include "activities/directions.h"
+#include "activities/finderrors.h"
 #include "activities/half.h"
 #include "activities/memorypairs.h"
+#include "activities/multiples.h"
+#include "activities/paths.h"
 #include "activities/shapes.h"
 #include "flash/flashfullview.h"
 #include "flash/flashgames.h"
@@ -86,6 +90,10 @@ void WindowSet::createMembers(Services &services)
     create(u"MemoryForm"_s, MemoryForm, m_members, services);
     create(u"HalfForm"_s, HalfForm, m_members, services);
     create(u"BalanceForm"_s, BalanceForm, m_members, services);
+    create(u"FindErrorsForm"_s, FindErrorsForm, m_members, services);
+    create(u"MultiplesForm"_s, MultiplesForm, m_members, services);
+    create(u"DirectionsForm"_s, DirectionsForm, m_members, services);
+    create(u"PathsForm"_s, PathsForm, m_members, services);
     create(u"GrowthRecordForm"_s, GrowthRecordForm, m_members, services);
     Form10->setRewardWindow(Form15);
 }
@@ -118,6 +126,10 @@ void WindowSet::freeMembers()
     ComparingForm = nullptr;
     ClockForm = nullptr;
     MemoryForm = nullptr;
+    FindErrorsForm = nullptr;
+    MultiplesForm = nullptr;
+    DirectionsForm = nullptr;
+    PathsForm = nullptr;
     HalfForm = nullptr;
     BalanceForm = nullptr;
     GrowthRecordForm = nullptr;

@@ -2,8 +2,12 @@
 #include "activities/balance.h"
 #include "activities/clock.h"
 #include "activities/comparing.h"
+#include "activities/directions.h"
+#include "activities/finderrors.h"
 #include "activities/half.h"
 #include "activities/memorypairs.h"
+#include "activities/multiples.h"
+#include "activities/paths.h"
 #include "activities/shapes.h"
 #include "flash/flashfullview.h"
 #include "progress/growthrecord.h"
@@ -60,7 +64,9 @@ void StartupTest::windowSetIsCreatedOnceInOrder()
                                  u"Form32"_s, u"Form35"_s, u"ShapesForm"_s,
                                  u"ComparingForm"_s, u"ClockForm"_s,
                                  u"MemoryForm"_s, u"HalfForm"_s,
-                                 u"BalanceForm"_s, u"GrowthRecordForm"_s}));
+                                 u"BalanceForm"_s, u"FindErrorsForm"_s,
+                                 u"MultiplesForm"_s, u"DirectionsForm"_s,
+                                 u"PathsForm"_s, u"GrowthRecordForm"_s}));
     QCOMPARE(world.windows()->members().first(), mymainForm);
     QCOMPARE(world.windows()->members().last(), GrowthRecordForm);
     // Only the main window is on screen; the others wait hidden.

@@ -28,6 +28,15 @@ REQUESTS = [f"find_{shape}" for shape in ("circle", "square", "triangle", "recta
                                            "star", "diamond", "pentagon", "hexagon")]
 REQUESTS += ["which_more", "choose_sign", "what_time", "find_pairs", "move_half", "find_half_cut",
              "make_balance"]
+REQUESTS += ["which_wrong"]
+REQUESTS += [f"go_{h}_{n}" for h in ("right", "left") for n in range(1, 6)]
+REQUESTS += [f"go_{v}_{n}" for v in ("up", "down") for n in range(1, 5)]
+REQUESTS += ["path_1_5", "path_1_8", "path_1_10"]
+# A count with its question, or two instructions in one clip, need a breath more.
+LONG_REQUESTS = ["count_by_2", "count_by_5", "count_by_10", "path_2_16"]
+LONG_REQUESTS += [f"go_{a}_{n}_{v}_{m}" for a in ("right", "left") for v in ("up", "down")
+                  for n in range(1, 4) for m in range(1, 4)]
+REQUESTS += LONG_REQUESTS
 REQUESTS += [f"set_{h}_{m}" for h in range(1, 13) for m in ("00", "30")]
 SOUNDS.update({name: (1, 22050) for name in REQUESTS})
 CUES = ("vright", "vwrong", "cat", *REQUESTS)  # short cues: under about two seconds
@@ -111,8 +120,9 @@ def check_sound(path, name, problems):
     seconds = frames / rate
     if seconds < 0.2:
         problems.add(path, f"only {seconds:.2f} s long")
-    if name in CUES and seconds > 2.2:
-        problems.add(path, f"{seconds:.2f} s long, want under about 2 s")
+    longest = 3.2 if name in LONG_REQUESTS else 2.2
+    if name in CUES and seconds > longest:
+        problems.add(path, f"{seconds:.2f} s long, want under about {longest - 0.2:.0f} s")
     peak = max(abs(s) for s in samples) / 32768.0
     peak_db = 20 * math.log10(peak) if peak > 0 else -200.0
     if not -4.5 <= peak_db <= -1.5:

@@ -133,6 +133,45 @@ request move_half "fen1 yi2 ban4 gei3 kong1 pan2 zi5"                # 分一半
 request find_half_cut "na3 tiao2 xian4 fen1 de5 dui4"                 # 哪条线分得对？
 request make_balance "rang4 tian1 ping2 ping2 heng2"                 # 让天平平衡
 requests=$((requests + 7))
+# finding errors, multiples
+request which_wrong "na3 zhang1 ka3 pian4 cuo4 le5"                  # 哪张卡片错了？
+request count_by_2 "liang3 ge4 liang3 ge4 shu3, xia4 yi2 ge4 shi4 ji3" # 两个两个数，下一个是几？
+request count_by_5 "wu3 ge4 wu3 ge4 shu3, xia4 yi2 ge4 shi4 ji3"     # 五个五个数，下一个是几？
+request count_by_10 "shi2 ge4 shi2 ge4 shu3, xia4 yi2 ge4 shi4 ji3"  # 十个十个数，下一个是几？
+requests=$((requests + 4))
+# paths: "从1数到5" ... "两个两个数，从2数到16"
+request path_1_5 "cong2 yi1 shu3 dao4 wu3"
+request path_1_8 "cong2 yi1 shu3 dao4 ba1"
+request path_1_10 "cong2 yi1 shu3 dao4 shi2"
+speak "liang3 ge4 liang3 ge4 shu3, cong2 er4 shu3 dao4 shi2 liu4" 190 55 "$work/path_2_16.wav"
+trim "$work/path_2_16.wav" "$work/path_2_16t.wav"
+finish "$work/path_2_16t.wav" "$out/sounds/path_2_16.wav" 22050 1
+requests=$((requests + 4))
+# directions: "向右走3步", and two walks "向右走3步，再向上走2步", a little faster
+heading_words=(right:you4 left:zuo3 up:shang4 down:xia4)
+step_words=(yi1 liang3 san1 si4 wu3)
+for entry in "${heading_words[@]}"; do
+    most=5
+    [[ ${entry%%:*} == up || ${entry%%:*} == down ]] && most=4 # the grid has five rows
+    for n in $(seq 1 "$most"); do
+        request "go_${entry%%:*}_$n" "xiang4 ${entry#*:} zou3 ${step_words[$((n - 1))]} bu4"
+        requests=$((requests + 1))
+    done
+done
+for across in right:you4 left:zuo3; do
+    for upOrDown in up:shang4 down:xia4; do
+        for n in 1 2 3; do
+            for m in 1 2 3; do
+                name="go_${across%%:*}_${n}_${upOrDown%%:*}_$m"
+                speak "xiang4 ${across#*:} zou3 ${step_words[$((n - 1))]} bu4, zai4 xiang4 ${upOrDown#*:} zou3 ${step_words[$((m - 1))]} bu4" \
+                    200 55 "$work/$name.wav"
+                trim "$work/$name.wav" "$work/${name}t.wav"
+                finish "$work/${name}t.wav" "$out/sounds/$name.wav" 22050 1
+                requests=$((requests + 1))
+            done
+        done
+    done
+done
 # the clock: "拨到三点", "拨到三点半"
 hours=(yi1 liang3 san1 si4 wu3 liu4 qi1 ba1 jiu3 shi2 "shi2 yi1" "shi2 er4")
 for h in $(seq 1 12); do
