@@ -25,19 +25,30 @@ constexpr int QuestionsAdvised = 1;
 struct ActivityInfo
 {
     QString key;
+    // cppcheck-suppress unusedStructMember ; read through activities() in activityName()
     QString name;
     std::optional<Kind> kind;   // none: trained by the sign of its questions (the sheet)
 };
 
-const std::array<ActivityInfo, 6> &activities()
+const std::array<ActivityInfo, 16> &activities()
 {
-    static const std::array<ActivityInfo, 6> list{{
+    static const std::array<ActivityInfo, 16> list{{
         {u"counting"_s, u"数一数"_s, Kind::CountPictures},
         {u"addition"_s, u"加法训练"_s, Kind::Addition},
         {u"subtraction"_s, u"减法练习"_s, Kind::Subtraction},
         {u"sheet"_s, u"算一算"_s, std::nullopt},
         {u"ordering"_s, u"排一排"_s, Kind::FillSequence},
         {u"colouring"_s, u"颜色配对"_s, Kind::ColourObjects},
+        {u"shapes"_s, u"物体几何形状"_s, Kind::ColourShapes},
+        {u"finding_errors"_s, u"找错误"_s, std::nullopt},
+        {u"multiples"_s, u"倍数的认识"_s, Kind::FillSequence},
+        {u"comparing"_s, u"比较数字"_s, Kind::CountPictures},
+        {u"clock"_s, u"认识时间"_s, Kind::FillSequence},
+        {u"memory"_s, u"智力游戏"_s, Kind::CountPictures},
+        {u"paths"_s, u"判断路径"_s, Kind::FillSequence},
+        {u"directions"_s, u"魔法数字"_s, Kind::CountPictures},
+        {u"balance"_s, u"等量建立"_s, Kind::MissingAddend},
+        {u"half"_s, u"一半"_s, Kind::SplitSum},
     }};
     return list;
 }
