@@ -176,7 +176,7 @@ struct Table::Engine
 namespace {
 QString &defaultDirectory()
 {
-    static QString directory;
+    static QString directory = QString(); // empty: the current directory
     return directory;
 }
 } // namespace
