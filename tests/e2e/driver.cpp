@@ -475,6 +475,12 @@ std::optional<int> Program::queryInt(const QString &tableFile, const QString &sq
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+bool Program::waitForRightAnswers(const QString &activity, int count) const
+{
+    const QString sql = u"SELECT count(*) FROM history WHERE activity = '%1' AND is_right = 1"_s.arg(activity);
+    return waitUntil([&] { return queryInt(u"history.db"_s, sql) == count; }, 15000, TablePollMs);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Session
 

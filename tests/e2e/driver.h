@@ -131,6 +131,9 @@ public:
     QStringList query(const QString &tableFile, const QString &sql) const;
     // One integer value; nullopt when the tool fails or the value is not a number.
     std::optional<int> queryInt(const QString &tableFile, const QString &sql) const;
+    // Waits until the answer log (history.db) holds `count` right answers of `activity`; the
+    // program writes it a moment after the answer.
+    bool waitForRightAnswers(const QString &activity, int count = 1) const;
 
 private:
     QTemporaryDir m_copy;

@@ -1,7 +1,8 @@
 // The topics of finding errors, multiples, directions and paths in the shipped program: each
 // topic button opens its window aligned to the main window's top, and one right answer given
-// with real clicks puts up the first flag. A wrong click costs nothing but a "vwrong", so the
-// test tries answers the way a guessing child does until the flag shows.
+// with real clicks puts up the first flag and adds its row to history.db. A wrong click costs
+// nothing but a "vwrong", so the test tries answers the way a guessing child does until the
+// flag shows.
 #include "driver.h"
 
 #include <QtTest>
@@ -185,6 +186,7 @@ void NumberTopicsEndToEnd::findingErrorsAnswersWithACard()
     const std::optional<WindowInfo> window = openTopic(10, u"找错误"_s);
     QVERIFY2(window, "找错误 did not open aligned to the main window");
     QVERIFY(clickUntilFlag(*window, {errorCard(0), errorCard(1), errorCard(2), errorCard(3)}));
+    QVERIFY(m_session->program->waitForRightAnswers(u"finding_errors"_s));
 }
 
 void NumberTopicsEndToEnd::multiplesAnswersWithANumber()
@@ -193,6 +195,7 @@ void NumberTopicsEndToEnd::multiplesAnswersWithANumber()
     QVERIFY2(window, "倍数的认识 did not open aligned to the main window");
     QVERIFY(clickUntilFlag(*window, {multiplesChoice(0), multiplesChoice(1), multiplesChoice(2),
                                      multiplesChoice(3)}));
+    QVERIFY(m_session->program->waitForRightAnswers(u"multiples"_s));
 }
 
 void NumberTopicsEndToEnd::directionsWalksTheAnimalWithTheArrows()
@@ -226,8 +229,10 @@ void NumberTopicsEndToEnd::directionsWalksTheAnimalWithTheArrows()
             }
             // The animal may have moved because a new walk came (after the third wrong
             // arrow) rather than by the arrow: then this walk is tried again from its start.
-            if (waitForFlag(*window))
+            if (waitForFlag(*window)) {
+                QVERIFY(m_session->program->waitForRightAnswers(u"directions"_s));
                 return;
+            }
             break;
         }
     }
@@ -260,8 +265,10 @@ void NumberTopicsEndToEnd::pathsAreClickedStoneByStone()
                 screen.moveTo(blank);
                 if (waitUntil([&] { return flagShown(*window) || stoneLit(*window, next); },
                               WrongAnswerWaitMs)) {
-                    if (waitForFlag(*window, 300))
+                    if (waitForFlag(*window, 300)) {
+                        QVERIFY(m_session->program->waitForRightAnswers(u"paths"_s));
                         return;
+                    }
                     if (litStones(*window) == int(path.size())) {
                         path.append(next);
                         stepped = true;
