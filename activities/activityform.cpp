@@ -1,5 +1,6 @@
 #include "activities/activityform.h"
 
+#include "services/activitycatalog.h"
 #include "services/answerlog.h"
 #include "services/datadirectory.h"
 #include "services/random.h"
@@ -27,9 +28,9 @@ const QColor StarColour(255, 204, 51);
 
 } // namespace
 
-ActivityForm::ActivityForm(const QString &instanceName, const QString &caption,
-                           const QString &activity, int highestLevel, Services &services)
-    : Form(instanceName, caption, ClientSize)
+ActivityForm::ActivityForm(const QString &instanceName, const QString &activity, int highestLevel,
+                           Services &services)
+    : Form(instanceName, activityName(activity), ClientSize)
     , suiFileTheme1(new FileTheme(this))
     , m_services(services)
     , m_activity(activity)

@@ -26,9 +26,9 @@ class ActivityForm : public Form
     Q_DISABLE_COPY_MOVE(ActivityForm)
 
 public:
-    // `activity` is the answer log's key of the activity.
-    ActivityForm(const QString &instanceName, const QString &caption, const QString &activity,
-                 int highestLevel, Services &services);
+    // `activity` is the answer log's key of the activity; its caption is the activity's name.
+    ActivityForm(const QString &instanceName, const QString &activity, int highestLevel,
+                 Services &services);
 
     QLabel *requestLabel;
     QLabel *starsLabel;

@@ -24,7 +24,7 @@ constexpr int TrayGap = 16;
 } // namespace
 
 TBalanceForm::TBalanceForm(Services &services)
-    : ActivityForm(u"BalanceForm"_s, u"等量建立"_s, u"balance"_s, BalanceLevels, services)
+    : ActivityForm(u"BalanceForm"_s, u"balance"_s, BalanceLevels, services)
     , balanceView(new BalanceView(u"balanceView"_s, stage))
     , equationLabel(new QLabel(stage))
 {

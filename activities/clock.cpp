@@ -20,7 +20,7 @@ const QSize ChoiceSize(280, 120);
 } // namespace
 
 TClockForm::TClockForm(Services &services)
-    : ActivityForm(u"ClockForm"_s, u"认识时间"_s, u"clock"_s, ClockLevels, services)
+    : ActivityForm(u"ClockForm"_s, u"clock"_s, ClockLevels, services)
     , clockFace(new ClockFace(u"clockFace"_s, stage))
     , doneButton(new StageButton(u"doneButton"_s, stage))
 {

@@ -28,7 +28,7 @@ constexpr std::array<int, 3> SignTops{70, 190, 310};
 } // namespace
 
 TComparingForm::TComparingForm(Services &services)
-    : ActivityForm(u"ComparingForm"_s, u"比较数字"_s, u"comparing"_s, ComparingLevels, services)
+    : ActivityForm(u"ComparingForm"_s, u"comparing"_s, ComparingLevels, services)
     , leftGroup(new StageButton(u"leftGroup"_s, stage))
     , rightGroup(new StageButton(u"rightGroup"_s, stage))
 {

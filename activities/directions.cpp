@@ -50,7 +50,7 @@ int squareIndex(QPoint at)
 } // namespace
 
 TDirectionsForm::TDirectionsForm(Services &services)
-    : ActivityForm(u"DirectionsForm"_s, u"魔法数字"_s, u"directions"_s, DirectionsLevels, services)
+    : ActivityForm(u"DirectionsForm"_s, u"directions"_s, DirectionsLevels, services)
 {
     for (int row = 0; row < DirectionsQuestion::Rows; ++row) {
         for (int column = 0; column < DirectionsQuestion::Columns; ++column) {

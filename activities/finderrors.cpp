@@ -49,7 +49,7 @@ void paintCardPictures(QPainter &painter, const QRectF &area, const QPixmap &pic
 } // namespace
 
 TFindErrorsForm::TFindErrorsForm(Services &services)
-    : ActivityForm(u"FindErrorsForm"_s, u"找错误"_s, u"finding_errors"_s, FindErrorsLevels, services)
+    : ActivityForm(u"FindErrorsForm"_s, u"finding_errors"_s, FindErrorsLevels, services)
 {
     const int left = (stage->width() - FindErrorsQuestion::CardCount * CardWidth -
                       (FindErrorsQuestion::CardCount - 1) * CardGap) / 2;

@@ -69,7 +69,7 @@ QList<QPoint> plateSlots(const QRect &plate, int count)
 } // namespace
 
 THalfForm::THalfForm(Services &services)
-    : ActivityForm(u"HalfForm"_s, u"一半"_s, u"half"_s, HalfLevels, services)
+    : ActivityForm(u"HalfForm"_s, u"half"_s, HalfLevels, services)
     , fullPlate(new Plate(u"fullPlate"_s, stage))
     , emptyPlate(new Plate(u"emptyPlate"_s, stage))
     , doneButton(new StageButton(u"doneButton"_s, stage))

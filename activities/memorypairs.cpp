@@ -36,7 +36,7 @@ QSize cardSizeFor(int cards)
 } // namespace
 
 TMemoryForm::TMemoryForm(Services &services)
-    : ActivityForm(u"MemoryForm"_s, u"智力游戏"_s, u"memory"_s, MemoryLevels, services)
+    : ActivityForm(u"MemoryForm"_s, u"memory"_s, MemoryLevels, services)
 {
     for (int i = 0; i < MostCards; ++i) {
         auto *card = new StageButton(u"card"_s + QString::number(i + 1), stage);

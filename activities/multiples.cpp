@@ -53,7 +53,7 @@ void paintColumns(QPainter &painter, const QRectF &area, const QPixmap &picture,
 } // namespace
 
 TMultiplesForm::TMultiplesForm(Services &services)
-    : ActivityForm(u"MultiplesForm"_s, u"倍数的认识"_s, u"multiples"_s, MultiplesLevels, services)
+    : ActivityForm(u"MultiplesForm"_s, u"multiples"_s, MultiplesLevels, services)
 {
     for (int i = 0; i < MostGroups; ++i) {
         auto *group = new StageButton(u"group"_s + QString::number(i + 1), stage);

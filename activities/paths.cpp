@@ -45,7 +45,7 @@ StageButton::Content endLabel(const QString &label)
 } // namespace
 
 TPathsForm::TPathsForm(Services &services)
-    : ActivityForm(u"PathsForm"_s, u"判断路径"_s, u"paths"_s, PathsLevels, services)
+    : ActivityForm(u"PathsForm"_s, u"paths"_s, PathsLevels, services)
 {
     const int left = (stage->width() - PathsQuestion::Columns * (StoneSide + StoneGap) + StoneGap) / 2;
     for (int row = 0; row < PathsQuestion::Rows; ++row) {

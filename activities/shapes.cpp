@@ -18,7 +18,7 @@ constexpr int CardTop = 170; // on the stage
 } // namespace
 
 TShapesForm::TShapesForm(Services &services)
-    : ActivityForm(u"ShapesForm"_s, u"物体几何形状"_s, u"shapes"_s, ShapeLevels, services)
+    : ActivityForm(u"ShapesForm"_s, u"shapes"_s, ShapeLevels, services)
 {
     for (int i = 0; i < MostShapes; ++i) {
         auto *card = new StageButton(u"shapeCard"_s + QString::number(i + 1), stage);

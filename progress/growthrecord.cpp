@@ -1,6 +1,7 @@
 #include "progress/growthrecord.h"
 
 #include "progress/historycsv.h"
+#include "services/activitycatalog.h"
 #include "services/datadirectory.h"
 #include "services/services.h"
 #include "tables/apperror.h"

@@ -1,6 +1,7 @@
 #include "progress/historycsv.h"
 
 #include "progress/progressreport.h"
+#include "services/activitycatalog.h"
 #include "tables/apperror.h"
 
 #include <QSaveFile>

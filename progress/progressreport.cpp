@@ -1,12 +1,12 @@
 #include "progress/progressreport.h"
 
+#include "services/activitycatalog.h"
 #include "worksheets/curriculum.h"
 
 #include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <array>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -21,43 +21,21 @@ constexpr qint64 LongestAnswerMsecs = 5 * 60 * 1000;
 constexpr qint64 MSecsPerDay = 24 * 60 * 60 * 1000;
 constexpr int QuestionsAdvised = 1;
 
-// The activities in the menu's order, with the worksheet kind that trains each.
-struct ActivityInfo
+// The worksheet kind that trains each activity. One not listed here asks sums and is trained
+// by the sign of its hardest one.
+std::optional<Kind> kindTraining(const QString &activity)
 {
-    QString key;
-    // cppcheck-suppress unusedStructMember ; read through activities() in activityName()
-    QString name;
-    std::optional<Kind> kind;   // none: trained by the sign of its questions (the sheet)
-};
-
-const std::array<ActivityInfo, 16> &activities()
-{
-    static const std::array<ActivityInfo, 16> list{{
-        {u"counting"_s, u"数一数"_s, Kind::CountPictures},
-        {u"addition"_s, u"加法训练"_s, Kind::Addition},
-        {u"subtraction"_s, u"减法练习"_s, Kind::Subtraction},
-        {u"sheet"_s, u"算一算"_s, std::nullopt},
-        {u"ordering"_s, u"排一排"_s, Kind::FillSequence},
-        {u"colouring"_s, u"颜色配对"_s, Kind::ColourObjects},
-        {u"shapes"_s, u"物体几何形状"_s, Kind::ColourShapes},
-        {u"finding_errors"_s, u"找错误"_s, std::nullopt},
-        {u"multiples"_s, u"倍数的认识"_s, Kind::FillSequence},
-        {u"comparing"_s, u"比较数字"_s, Kind::CountPictures},
-        {u"clock"_s, u"认识时间"_s, Kind::FillSequence},
-        {u"memory"_s, u"智力游戏"_s, Kind::CountPictures},
-        {u"paths"_s, u"判断路径"_s, Kind::FillSequence},
-        {u"directions"_s, u"魔法数字"_s, Kind::CountPictures},
-        {u"balance"_s, u"等量建立"_s, Kind::MissingAddend},
-        {u"half"_s, u"一半"_s, Kind::SplitSum},
-    }};
-    return list;
-}
-
-int activityRank(const QString &activity)
-{
-    const auto &list = activities();
-    const auto it = std::find_if(list.begin(), list.end(), [&](const ActivityInfo &a) { return a.key == activity; });
-    return int(it - list.begin());
+    static const QHash<QString, Kind> kinds{
+        {u"counting"_s, Kind::CountPictures}, {u"addition"_s, Kind::Addition},
+        {u"subtraction"_s, Kind::Subtraction}, {u"ordering"_s, Kind::FillSequence},
+        {u"colouring"_s, Kind::ColourObjects}, {u"shapes"_s, Kind::ColourShapes},
+        {u"multiples"_s, Kind::FillSequence}, {u"comparing"_s, Kind::CountPictures},
+        {u"clock"_s, Kind::FillSequence}, {u"memory"_s, Kind::CountPictures},
+        {u"paths"_s, Kind::FillSequence}, {u"directions"_s, Kind::CountPictures},
+        {u"balance"_s, Kind::MissingAddend}, {u"half"_s, Kind::SplitSum},
+    };
+    const auto it = kinds.constFind(activity);
+    return it == kinds.cend() ? std::nullopt : std::optional<Kind>(*it);
 }
 
 // The kind of a sheet's question from its sign: "7-3" is a subtraction.
@@ -301,18 +279,11 @@ ProgressReport makeReport(const QList<HistoryRow> &rows, Period period, QDate to
     return report;
 }
 
-QString activityName(const QString &activity)
-{
-    const int rank = activityRank(activity);
-    return rank < int(activities().size()) ? activities().at(size_t(rank)).name : activity;
-}
-
 const CurriculumEntry *practiceEntry(const QString &activity, const QString &hardest)
 {
-    const int rank = activityRank(activity);
-    if (rank >= int(activities().size()))
+    if (activityRank(activity) >= int(activityCatalog().size()))
         return nullptr;
-    const Kind kind = activities().at(size_t(rank)).kind.value_or(kindOfSum(hardest));
+    const Kind kind = kindTraining(activity).value_or(kindOfSum(hardest));
     // The easiest entry of the kind whose numbers reach those of the worst question.
     const int largest = largestNumberIn(hardest);
     const CurriculumEntry *last = nullptr;

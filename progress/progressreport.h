@@ -90,8 +90,6 @@ qint64 practiceMsecs(const QList<HistoryRow> &rows);
 // The ten questions answered wrongly most often: most wrong first, then the larger share wrong.
 QList<QuestionTally> hardestQuestions(const QList<HistoryRow> &rows, int count = 10);
 
-// The activity's name as the menu shows it; the key itself for one this program does not know.
-QString activityName(const QString &activity);
 // A worksheet entry that trains what `weakest` asks, suited to the size of its numbers in
 // `hardest` (its worst question); null for an activity no worksheet trains.
 const CurriculumEntry *practiceEntry(const QString &activity, const QString &hardest);

@@ -1,5 +1,6 @@
 #include "progress/historycsv.h"
 #include "progress/progressreport.h"
+#include "services/activitycatalog.h"
 #include "tables/apperror.h"
 #include "tests/support/fakes.h"
 #include "tests/support/historyfixture.h"
