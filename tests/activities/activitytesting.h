@@ -1,10 +1,12 @@
 #pragma once
 
-// What the activity windows' tests share: bringing a window up as the main window does, and
-// reading its flag row.
+// What the activity windows' tests share: bringing a window up as the main window does,
+// reading its flag row, and what every answer does the same in each activity.
 #include "activities/activityform.h"
 #include "activities/draggable.h"
+#include "services/answerlog.h"
 #include "shell/mainform.h"
+#include "tests/support/testworld.h"
 #include "toolkit/imagebutton.h"
 
 #include <QTest>
@@ -28,6 +30,38 @@ inline int visibleFlags(const ActivityForm *form)
     for (int n = 1; n <= 10; ++n)
         shown += form->flag(n)->isHidden() ? 0 : 1;
     return shown;
+}
+
+// After the first answer to a question that was right: "vright" comes first, then the pause
+// after a right answer, one flag, and one right row of `activity` in the answer log, timed
+// from the question's appearance. Returns that row, or null when a check failed.
+inline const AnsweredQuestion *loggedRightAnswer(const TestWorld &world, const ActivityForm *form,
+                                                 const QString &activity, int msecsTaken)
+{
+    [&] {
+        QVERIFY(!world.cues.played.isEmpty());
+        QCOMPARE(world.cues.played.first(), QStringLiteral("vright"));
+        QCOMPARE(world.clock.holds, QList<int>{ActivityForm::PauseAfterRight});
+        QCOMPARE(visibleFlags(form), 1);
+        QCOMPARE(world.answers.recorded.size(), 1);
+        const AnsweredQuestion &row = world.answers.recorded.first();
+        QCOMPARE(row.activity, activity);
+        QVERIFY(row.right);
+        QCOMPARE(row.msecsTaken, msecsTaken);
+    }();
+    return QTest::currentTestFailed() ? nullptr : &world.answers.recorded.first();
+}
+
+// After a first answer that was wrong: only "vwrong", no pause, no flag, and one wrong row
+// holding `answer`; the question stays.
+inline void checkWrongAnswer(const TestWorld &world, const ActivityForm *form, const QString &answer)
+{
+    QCOMPARE(world.cues.played, QStringList{QStringLiteral("vwrong")});
+    QVERIFY(world.clock.holds.isEmpty());
+    QCOMPARE(visibleFlags(form), 0);
+    QCOMPARE(world.answers.recorded.size(), 1);
+    QVERIFY(!world.answers.recorded.first().right);
+    QCOMPARE(world.answers.recorded.first().answer, answer);
 }
 
 // Drags a thing on the stage by its middle to `to` (in the stage's coordinates) with real

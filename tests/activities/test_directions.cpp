@@ -194,16 +194,10 @@ void DirectionsTest::clickingTheEndSquareIsRightAndLogged()
 
     click(DirectionsForm->square(question.goal()));
 
-    QCOMPARE(world.cues.played.first(), u"vright"_s);
-    QCOMPARE(world.clock.holds, QList<int>{TDirectionsForm::PauseAfterRight});
-    QCOMPARE(visibleFlags(DirectionsForm), 1);
-    QCOMPARE(world.answers.recorded.size(), 1);
-    const AnsweredQuestion &row = world.answers.recorded.first();
-    QCOMPARE(row.activity, u"directions"_s);
-    QCOMPARE(row.question, question.request());
-    QCOMPARE(row.answer, u"第%1行第%2格"_s.arg(question.goal().y() + 1).arg(question.goal().x() + 1));
-    QVERIFY(row.right);
-    QCOMPARE(row.msecsTaken, 2200);
+    const AnsweredQuestion *row = loggedRightAnswer(world, DirectionsForm, u"directions"_s, 2200);
+    QVERIFY(row);
+    QCOMPARE(row->question, question.request());
+    QCOMPARE(row->answer, u"第%1行第%2格"_s.arg(question.goal().y() + 1).arg(question.goal().x() + 1));
 }
 
 void DirectionsTest::arrowsWalkTheAnimalThere()
@@ -240,11 +234,7 @@ void DirectionsTest::aWrongArrowLeavesTheAnimalAndIsLogged()
     world.cues.played.clear();
     click(DirectionsForm->arrowButton(aWrongArrow()));
     QCOMPARE(DirectionsForm->animalAt(), question.start);
-    QCOMPARE(world.cues.played, QStringList{u"vwrong"_s});
-    QCOMPARE(visibleFlags(DirectionsForm), 0);
-    QCOMPARE(world.answers.recorded.size(), 1);
-    QVERIFY(!world.answers.recorded.first().right);
-    QCOMPARE(world.answers.recorded.first().answer, headingArrow(aWrongArrow()));
+    checkWrongAnswer(world, DirectionsForm, headingArrow(aWrongArrow()));
     // The question stays and the right walk still gets there.
     for (const Heading heading : question.presses())
         click(DirectionsForm->arrowButton(heading));

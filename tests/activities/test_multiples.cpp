@@ -141,16 +141,10 @@ void MultiplesTest::countedGroupsAreLitAndTheNextIsRight()
     click(MultiplesForm->choice(question.answerIndex()));
 
     QVERIFY(allLit); // the last group lights with its count before the next question
-    QCOMPARE(world.cues.played.first(), u"vright"_s);
-    QCOMPARE(world.clock.holds, QList<int>{TMultiplesForm::PauseAfterRight});
-    QCOMPARE(visibleFlags(MultiplesForm), 1);
-    QCOMPARE(world.answers.recorded.size(), 1);
-    const AnsweredQuestion &row = world.answers.recorded.first();
-    QCOMPARE(row.activity, u"multiples"_s);
-    QCOMPARE(row.question, question.sequence());
-    QCOMPARE(row.answer, QString::number(question.answer()));
-    QVERIFY(row.right);
-    QCOMPARE(row.msecsTaken, 3000);
+    const AnsweredQuestion *row = loggedRightAnswer(world, MultiplesForm, u"multiples"_s, 3000);
+    QVERIFY(row);
+    QCOMPARE(row->question, question.sequence());
+    QCOMPARE(row->answer, QString::number(question.answer()));
 }
 
 void MultiplesTest::aWrongNumberKeepsTheQuestion()
@@ -161,14 +155,8 @@ void MultiplesTest::aWrongNumberKeepsTheQuestion()
     const MultiplesQuestion question = MultiplesForm->question();
     world.cues.played.clear();
     click(MultiplesForm->choice(aWrongChoice()));
-    QCOMPARE(world.cues.played, QStringList{u"vwrong"_s});
-    QCOMPARE(visibleFlags(MultiplesForm), 0);
-    QVERIFY(world.clock.holds.isEmpty());
+    checkWrongAnswer(world, MultiplesForm, QString::number(question.choices.at(size_t(aWrongChoice()))));
     QVERIFY(!MultiplesForm->isLit(question.groups - 1));
-    QCOMPARE(world.answers.recorded.size(), 1);
-    QVERIFY(!world.answers.recorded.first().right);
-    QCOMPARE(world.answers.recorded.first().answer,
-             QString::number(question.choices.at(size_t(aWrongChoice()))));
 }
 
 void MultiplesTest::thirdWrongNumberShowsTheCount()

@@ -131,16 +131,10 @@ void PathsTest::clickingThePathIsOneRightAnswer()
 
     click(PathsForm->stone(question.path.last()));
 
-    QCOMPARE(world.cues.played.first(), u"vright"_s);
-    QCOMPARE(world.clock.holds, QList<int>{TPathsForm::PauseAfterRight});
-    QCOMPARE(visibleFlags(PathsForm), 1);
-    QCOMPARE(world.answers.recorded.size(), 1);
-    const AnsweredQuestion &row = world.answers.recorded.first();
-    QCOMPARE(row.activity, u"paths"_s);
-    QCOMPARE(row.question, question.request());
-    QCOMPARE(row.answer, u"1-2-3-4-5"_s);
-    QVERIFY(row.right);
-    QCOMPARE(row.msecsTaken, 9000);
+    const AnsweredQuestion *row = loggedRightAnswer(world, PathsForm, u"paths"_s, 9000);
+    QVERIFY(row);
+    QCOMPARE(row->question, question.request());
+    QCOMPARE(row->answer, u"1-2-3-4-5"_s);
     QCOMPARE(PathsForm->stonesReached(), 1); // a new path
 }
 
@@ -157,11 +151,8 @@ void PathsTest::aWrongStoneShakesAndThePathStays()
     const QPoint rest = PathsForm->stone(skipped)->pos();
     click(PathsForm->stone(skipped));
     QVERIFY(PathsForm->isShaking(skipped));
-    QCOMPARE(world.cues.played, QStringList{u"vwrong"_s});
+    checkWrongAnswer(world, PathsForm, QString::number(question.numberAt(skipped)));
     QCOMPARE(PathsForm->stonesReached(), 2);
-    QCOMPARE(world.answers.recorded.size(), 1);
-    QVERIFY(!world.answers.recorded.first().right);
-    QCOMPARE(world.answers.recorded.first().answer, QString::number(question.numberAt(skipped)));
     QTRY_VERIFY(!PathsForm->isShaking(skipped));
     QCOMPARE(PathsForm->stone(skipped)->pos(), rest);
     // The path goes on from where it stood.
