@@ -172,6 +172,34 @@ for across in right:you4 left:zuo3; do
         done
     done
 done
+# times tables: each rhyme ("三四十二") and its question ("三个四是几？"), brisk as chanted
+numbers=(yi1 er4 san1 si4 wu3 liu4 qi1 ba1 jiu3)
+# the product as the rhymes say it: "de2 liu4" under ten, "yi1 shi2", "shi2 er4", "er4 shi2 wu3"
+rhyme_product() {
+    local tens=$(($1 / 10)) units=$(($1 % 10))
+    if ((tens == 0)); then
+        echo "de2 ${numbers[$((units - 1))]}"
+        return
+    fi
+    local said="shi2"
+    ((tens > 1 || units == 0)) && said="${numbers[$((tens - 1))]} shi2"
+    ((units > 0)) && said="$said ${numbers[$((units - 1))]}"
+    echo "$said"
+}
+for b in $(seq 1 9); do
+    for a in $(seq 1 "$b"); do
+        first=${numbers[$((a - 1))]}
+        ((a == 2)) && how_many=liang3 || how_many=$first
+        for entry in "rhyme_${a}_$b:$first ${numbers[$((b - 1))]} $(rhyme_product $((a * b)))" \
+                     "times_${a}_$b:$how_many ge4 ${numbers[$((b - 1))]} shi4 ji3"; do
+            name=${entry%%:*}
+            speak "${entry#*:}" 175 55 "$work/$name.wav"
+            trim "$work/$name.wav" "$work/${name}t.wav"
+            finish "$work/${name}t.wav" "$out/sounds/$name.wav" 22050 1
+            requests=$((requests + 1))
+        done
+    done
+done
 # the clock: "拨到三点", "拨到三点半"
 hours=(yi1 liang3 san1 si4 wu3 liu4 qi1 ba1 jiu3 shi2 "shi2 yi1" "shi2 er4")
 for h in $(seq 1 12); do
