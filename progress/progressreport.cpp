@@ -30,9 +30,9 @@ struct ActivityInfo
     std::optional<Kind> kind;   // none: trained by the sign of its questions (the sheet)
 };
 
-const std::array<ActivityInfo, 16> &activities()
+const std::array<ActivityInfo, 17> &activities()
 {
-    static const std::array<ActivityInfo, 16> list{{
+    static const std::array<ActivityInfo, 17> list{{
         {u"counting"_s, u"数一数"_s, Kind::CountPictures},
         {u"addition"_s, u"加法训练"_s, Kind::Addition},
         {u"subtraction"_s, u"减法练习"_s, Kind::Subtraction},
@@ -49,6 +49,7 @@ const std::array<ActivityInfo, 16> &activities()
         {u"directions"_s, u"魔法数字"_s, Kind::CountPictures},
         {u"balance"_s, u"等量建立"_s, Kind::MissingAddend},
         {u"half"_s, u"一半"_s, Kind::SplitSum},
+        {u"times_tables"_s, u"乘法口诀"_s, Kind::Multiplication},
     }};
     return list;
 }
