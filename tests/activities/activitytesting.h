@@ -1,10 +1,11 @@
 #pragma once
 
-// What the activity windows' tests share: bringing a window up as the main window does, and
-// reading its flag row.
+// What the activity windows' tests share: bringing a window up as the main window does,
+// reading its flag row, and the checks of what one answer leaves behind.
 #include "activities/activityform.h"
 #include "activities/draggable.h"
 #include "shell/mainform.h"
+#include "tests/support/testworld.h"
 #include "toolkit/imagebutton.h"
 
 #include <QTest>
@@ -42,6 +43,24 @@ inline void drag(Draggable *piece, QPoint to)
         QTest::mouseMove(piece, grab + at - piece->geometry().center());
     }
     QTest::mouseRelease(piece, Qt::LeftButton, {}, grab);
+}
+
+// The one answer since the window came up: its cue alone at first, and its row in the log.
+// A right one adds the first flag and pauses before the next question; a wrong one neither.
+inline void checkOneAnswer(const TestWorld &world, const ActivityForm *form,
+                           const AnsweredQuestion &expected)
+{
+    QCOMPARE(world.cues.played.first(), QString::fromUtf16(expected.right ? u"vright" : u"vwrong"));
+    QCOMPARE(world.clock.holds,
+             expected.right ? QList<int>{ActivityForm::PauseAfterRight} : QList<int>{});
+    QCOMPARE(visibleFlags(form), expected.right ? 1 : 0);
+    QCOMPARE(world.answers.recorded.size(), 1);
+    const AnsweredQuestion &row = world.answers.recorded.first();
+    QCOMPARE(row.activity, expected.activity);
+    QCOMPARE(row.question, expected.question);
+    QCOMPARE(row.answer, expected.answer);
+    QCOMPARE(row.right, expected.right);
+    QCOMPARE(row.msecsTaken, expected.msecsTaken);
 }
 
 } // namespace abacolo::test

@@ -264,16 +264,9 @@ void TimesTablesTest::theRightProductRevealsTheCard()
     click(TimesTablesForm->choice(question.answerIndex()));
 
     QVERIFY(revealed); // the card and its product show before the next question
-    QCOMPARE(world.cues.played.first(), u"vright"_s);
-    QCOMPARE(world.clock.holds, QList<int>{TTimesTablesForm::PauseAfterRight});
-    QCOMPARE(visibleFlags(TimesTablesForm), 1);
-    QCOMPARE(world.answers.recorded.size(), 1);
-    const AnsweredQuestion &row = world.answers.recorded.first();
-    QCOMPARE(row.activity, u"times_tables"_s);
-    QCOMPARE(row.question, question.fact.text());
-    QCOMPARE(row.answer, QString::number(question.fact.product()));
-    QVERIFY(row.right);
-    QCOMPARE(row.msecsTaken, 3000);
+    checkOneAnswer(world, TimesTablesForm,
+                   {u"times_tables"_s, question.fact.text(),
+                    QString::number(question.fact.product()), true, 3000});
 }
 
 void TimesTablesTest::aWrongProductKeepsTheQuestion()
@@ -286,19 +279,15 @@ void TimesTablesTest::aWrongProductKeepsTheQuestion()
     click(TimesTablesForm->card(open.first, open.second));
     world.cues.played.clear();
     click(TimesTablesForm->choice(aWrongChoice()));
-    QCOMPARE(world.cues.played, QStringList{u"vwrong"_s});
-    // The groups of the question come back to be counted.
+    // The groups of the question come back to be counted; the card stays hidden.
     QCOMPARE(TimesTablesForm->shownFact(), question.fact);
     QVERIFY(!TimesTablesForm->productShown());
-    QCOMPARE(visibleFlags(TimesTablesForm), 0);
-    QVERIFY(world.clock.holds.isEmpty());
     QVERIFY(TimesTablesForm->isHidden(question.fact));
     QVERIFY(!TimesTablesForm->choice(aWrongChoice())->marked());
-    QCOMPARE(world.answers.recorded.size(), 1);
-    const AnsweredQuestion &row = world.answers.recorded.first();
-    QCOMPARE(row.question, question.fact.text());
-    QCOMPARE(row.answer, QString::number(question.choices.at(size_t(aWrongChoice()))));
-    QVERIFY(!row.right);
+    QCOMPARE(world.cues.played.size(), 1);
+    checkOneAnswer(world, TimesTablesForm,
+                   {u"times_tables"_s, question.fact.text(),
+                    QString::number(question.choices.at(size_t(aWrongChoice()))), false, 0});
 }
 
 void TimesTablesTest::thirdWrongProductShowsTheAnswer()
