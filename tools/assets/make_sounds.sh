@@ -109,9 +109,9 @@ $SOX "$work/meowp.wav" "$work/jiayout.wav" "$work/cat.wav"
 finish "$work/cat.wav" "$out/sounds/cat.wav" 44100 2
 
 # ---- the activities' requests: friendly, a little faster than the digits --------
-# request <name> <pinyin>
+# request <name> <pinyin> [speed wpm]
 request() {
-    speak "$2" 165 55 "$work/$1.wav"
+    speak "$2" "${3:-165}" 55 "$work/$1.wav"
     trim "$work/$1.wav" "$work/$1t.wav"
     finish "$work/$1t.wav" "$out/sounds/$1.wav" 22050 1
 }
@@ -192,10 +192,7 @@ for b in $(seq 1 9); do
         ((a == 2)) && how_many=liang3 || how_many=$first
         for entry in "rhyme_${a}_$b:$first ${numbers[$((b - 1))]} $(rhyme_product $((a * b)))" \
                      "times_${a}_$b:$how_many ge4 ${numbers[$((b - 1))]} shi4 ji3"; do
-            name=${entry%%:*}
-            speak "${entry#*:}" 175 55 "$work/$name.wav"
-            trim "$work/$name.wav" "$work/${name}t.wav"
-            finish "$work/${name}t.wav" "$out/sounds/$name.wav" 22050 1
+            request "${entry%%:*}" "${entry#*:}" 175
             requests=$((requests + 1))
         done
     done
