@@ -7,7 +7,7 @@ namespace abacolo {
 
 std::span<const ActivityEntry> activityCatalog()
 {
-    static constexpr std::array<ActivityEntry, 16> catalog{{
+    static constexpr std::array<ActivityEntry, 17> catalog{{
         {u"counting", u"数一数"},
         {u"addition", u"加法训练"},
         {u"subtraction", u"减法练习"},
@@ -24,6 +24,7 @@ std::span<const ActivityEntry> activityCatalog()
         {u"directions", u"魔法数字"},
         {u"balance", u"等量建立"},
         {u"half", u"一半"},
+        {u"times_tables", u"乘法口诀"},
     }};
     return catalog;
 }

@@ -10,6 +10,7 @@
 #include "activities/multiples.h"
 #include "activities/paths.h"
 #include "activities/shapes.h"
+#include "activities/timestables.h"
 #include "flash/flashnum.h"
 #include "services/datadirectory.h"
 #include "services/displaymode.h"
@@ -171,7 +172,7 @@ constexpr std::array<Topic, TmymainForm::TopicCount> Topics{{
     {u"Label13", u"判断路径", u"path", u"picgame17", u"picgame18", openActivity<&PathsForm>},
     {u"Label14", u"魔法数字", u"Direction", u"picgame19", u"picgame20", openActivity<&DirectionsForm>},
     {u"Label15", u"等量建立", u"Building Equations", u"picgame5", u"picgame6", openActivity<&BalanceForm>},
-    {u"Label16", u"乘法口诀", u"Mutiplying", u"picgame9", u"picgame10", nullptr},
+    {u"Label16", u"乘法口诀", u"Mutiplying", u"picgame9", u"picgame10", openActivity<&TimesTablesForm>},
     {u"Label20", u"一半", u"Understanding Half", u"picgame31", u"picgame32", openActivity<&HalfForm>},
 }};
 

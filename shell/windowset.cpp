@@ -10,6 +10,7 @@
 #include "activities/multiples.h"
 #include "activities/paths.h"
 #include "activities/shapes.h"
+#include "activities/timestables.h"
 #include "flash/flashfullview.h"
 #include "flash/flashgames.h"
 #include "flash/flashnum.h"
@@ -94,6 +95,7 @@ void WindowSet::createMembers(Services &services)
     create(u"MultiplesForm"_s, MultiplesForm, m_members, services);
     create(u"DirectionsForm"_s, DirectionsForm, m_members, services);
     create(u"PathsForm"_s, PathsForm, m_members, services);
+    create(u"TimesTablesForm"_s, TimesTablesForm, m_members, services);
     create(u"GrowthRecordForm"_s, GrowthRecordForm, m_members, services);
     Form10->setRewardWindow(Form15);
 }
@@ -130,6 +132,7 @@ void WindowSet::freeMembers()
     MultiplesForm = nullptr;
     DirectionsForm = nullptr;
     PathsForm = nullptr;
+    TimesTablesForm = nullptr;
     HalfForm = nullptr;
     BalanceForm = nullptr;
     GrowthRecordForm = nullptr;

@@ -1,8 +1,8 @@
-// The topics of finding errors, multiples, directions and paths in the shipped program: each
-// topic button opens its window aligned to the main window's top, and one right answer given
-// with real clicks puts up the first flag and adds its row to history.db. A wrong click costs
-// nothing but a "vwrong", so the test tries answers the way a guessing child does until the
-// flag shows.
+// The topics of finding errors, multiples, directions, paths and the times tables in the
+// shipped program: each topic button opens its window aligned to the main window's top, and
+// one right answer given with real clicks puts up the first flag and adds its row to
+// history.db. A wrong click costs nothing but a "vwrong", so the test tries answers the way a
+// guessing child does until the flag shows.
 #include "driver.h"
 
 #include <QtTest>
@@ -24,6 +24,12 @@ QPoint errorCard(int i)
 QPoint multiplesChoice(int i)
 {
     return {224 + 190 * i, 550};
+}
+
+// The times tables' four numbers, two by two beside the triangle's middle rows.
+QPoint timesTablesChoice(int i)
+{
+    return {851 + 108 * (i % 2), 388 + 84 * (i / 2)};
 }
 
 // The directions grid: 7 × 5 squares; the arrow pad beside it.
@@ -64,6 +70,7 @@ private Q_SLOTS:
     void multiplesAnswersWithANumber();
     void directionsWalksTheAnimalWithTheArrows();
     void pathsAreClickedStoneByStone();
+    void timesTablesAnswerWithAProduct();
 
 private:
     // Opens the topic's window and checks it stands at the main window's top.
@@ -281,6 +288,15 @@ void NumberTopicsEndToEnd::pathsAreClickedStoneByStone()
         }
     }
     QFAIL("no path ended with a flag");
+}
+
+void NumberTopicsEndToEnd::timesTablesAnswerWithAProduct()
+{
+    const std::optional<WindowInfo> window = openTopic(19, u"乘法口诀"_s);
+    QVERIFY2(window, "乘法口诀 did not open aligned to the main window");
+    QVERIFY(clickUntilFlag(*window, {timesTablesChoice(0), timesTablesChoice(1),
+                                     timesTablesChoice(2), timesTablesChoice(3)}));
+    QVERIFY(m_session->program->waitForRightAnswers(u"times_tables"_s));
 }
 
 QTEST_MAIN(NumberTopicsEndToEnd)

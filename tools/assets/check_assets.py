@@ -32,6 +32,9 @@ REQUESTS += ["which_wrong"]
 REQUESTS += [f"go_{h}_{n}" for h in ("right", "left") for n in range(1, 6)]
 REQUESTS += [f"go_{v}_{n}" for v in ("up", "down") for n in range(1, 5)]
 REQUESTS += ["path_1_5", "path_1_8", "path_1_10"]
+# The times tables: each rhyme and its question.
+REQUESTS += [f"{kind}_{a}_{b}" for kind in ("rhyme", "times") for b in range(1, 10)
+             for a in range(1, b + 1)]
 # A count with its question, or two instructions in one clip, need a breath more.
 LONG_REQUESTS = ["count_by_2", "count_by_5", "count_by_10", "path_2_16"]
 LONG_REQUESTS += [f"go_{a}_{n}_{v}_{m}" for a in ("right", "left") for v in ("up", "down")

@@ -109,9 +109,9 @@ $SOX "$work/meowp.wav" "$work/jiayout.wav" "$work/cat.wav"
 finish "$work/cat.wav" "$out/sounds/cat.wav" 44100 2
 
 # ---- the activities' requests: friendly, a little faster than the digits --------
-# request <name> <pinyin>
+# request <name> <pinyin> [speed wpm]
 request() {
-    speak "$2" 165 55 "$work/$1.wav"
+    speak "$2" "${3:-165}" 55 "$work/$1.wav"
     trim "$work/$1.wav" "$work/$1t.wav"
     finish "$work/$1t.wav" "$out/sounds/$1.wav" 22050 1
 }
@@ -169,6 +169,31 @@ for across in right:you4 left:zuo3; do
                 finish "$work/${name}t.wav" "$out/sounds/$name.wav" 22050 1
                 requests=$((requests + 1))
             done
+        done
+    done
+done
+# times tables: each rhyme ("三四十二") and its question ("三个四是几？"), brisk as chanted
+numbers=(yi1 er4 san1 si4 wu3 liu4 qi1 ba1 jiu3)
+# the product as the rhymes say it: "de2 liu4" under ten, "yi1 shi2", "shi2 er4", "er4 shi2 wu3"
+rhyme_product() {
+    local tens=$(($1 / 10)) units=$(($1 % 10))
+    if ((tens == 0)); then
+        echo "de2 ${numbers[$((units - 1))]}"
+        return
+    fi
+    local said="shi2"
+    ((tens > 1 || units == 0)) && said="${numbers[$((tens - 1))]} shi2"
+    ((units > 0)) && said="$said ${numbers[$((units - 1))]}"
+    echo "$said"
+}
+for b in $(seq 1 9); do
+    for a in $(seq 1 "$b"); do
+        first=${numbers[$((a - 1))]}
+        ((a == 2)) && how_many=liang3 || how_many=$first
+        for entry in "rhyme_${a}_$b:$first ${numbers[$((b - 1))]} $(rhyme_product $((a * b)))" \
+                     "times_${a}_$b:$how_many ge4 ${numbers[$((b - 1))]} shi4 ji3"; do
+            request "${entry%%:*}" "${entry#*:}" 175
+            requests=$((requests + 1))
         done
     done
 done
