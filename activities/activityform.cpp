@@ -113,7 +113,7 @@ void ActivityForm::rewardAndMoveOn()
     stepLadder(true);
     flagAndCheer();
     m_services.clock.hold(PauseAfterRight);
-    newQuestion();
+    moveOn();
 }
 
 void ActivityForm::countWrong()
@@ -123,6 +123,11 @@ void ActivityForm::countWrong()
         return;
     showAnswer();
     m_services.clock.hold(PauseAfterAnswerShown);
+    moveOn();
+}
+
+void ActivityForm::moveOn()
+{
     newQuestion();
 }
 
