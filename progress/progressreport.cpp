@@ -30,9 +30,9 @@ struct ActivityInfo
     std::optional<Kind> kind;   // none: trained by the sign of its questions (the sheet)
 };
 
-const std::array<ActivityInfo, 16> &activities()
+const std::array<ActivityInfo, 17> &activities()
 {
-    static const std::array<ActivityInfo, 16> list{{
+    static const std::array<ActivityInfo, 17> list{{
         {u"counting"_s, u"数一数"_s, Kind::CountPictures},
         {u"addition"_s, u"加法训练"_s, Kind::Addition},
         {u"subtraction"_s, u"减法练习"_s, Kind::Subtraction},
@@ -45,6 +45,7 @@ const std::array<ActivityInfo, 16> &activities()
         {u"comparing"_s, u"比较数字"_s, Kind::CountPictures},
         {u"clock"_s, u"认识时间"_s, Kind::FillSequence},
         {u"memory"_s, u"智力游戏"_s, Kind::CountPictures},
+        {u"bar_graphs"_s, u"统计图"_s, Kind::CountPictures},
         {u"paths"_s, u"判断路径"_s, Kind::FillSequence},
         {u"directions"_s, u"魔法数字"_s, Kind::CountPictures},
         {u"balance"_s, u"等量建立"_s, Kind::MissingAddend},

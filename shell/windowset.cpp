@@ -1,6 +1,7 @@
 #include "shell/windowset.h"
 
 #include "activities/balance.h"
+#include "activities/bargraphs.h"
 #include "activities/clock.h"
 #include "activities/comparing.h"
 #include "activities/directions.h"
@@ -94,6 +95,7 @@ void WindowSet::createMembers(Services &services)
     create(u"MultiplesForm"_s, MultiplesForm, m_members, services);
     create(u"DirectionsForm"_s, DirectionsForm, m_members, services);
     create(u"PathsForm"_s, PathsForm, m_members, services);
+    create(u"BarGraphsForm"_s, BarGraphsForm, m_members, services);
     create(u"GrowthRecordForm"_s, GrowthRecordForm, m_members, services);
     Form10->setRewardWindow(Form15);
 }
@@ -130,6 +132,7 @@ void WindowSet::freeMembers()
     MultiplesForm = nullptr;
     DirectionsForm = nullptr;
     PathsForm = nullptr;
+    BarGraphsForm = nullptr;
     HalfForm = nullptr;
     BalanceForm = nullptr;
     GrowthRecordForm = nullptr;

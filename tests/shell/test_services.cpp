@@ -185,7 +185,7 @@ void ServicesTest::counterAtItsLargestValueRefusesToWrap()
 void ServicesTest::aNewCueCutsOffThePlayingOne()
 {
     SoundCues cues;
-    QCOMPARE(cues.names().size(), 115); // 13 cues and 102 requests of the activities
+    QCOMPARE(cues.names().size(), 118); // 13 cues and 105 requests of the activities
     cues.PlayCue(u"VRight"_s);
     QCOMPARE(cues.current(), u"vright"_s);
     cues.PlayCue(u"vwrong"_s);

@@ -66,7 +66,8 @@ void StartupTest::windowSetIsCreatedOnceInOrder()
                                  u"MemoryForm"_s, u"HalfForm"_s,
                                  u"BalanceForm"_s, u"FindErrorsForm"_s,
                                  u"MultiplesForm"_s, u"DirectionsForm"_s,
-                                 u"PathsForm"_s, u"GrowthRecordForm"_s}));
+                                 u"PathsForm"_s, u"BarGraphsForm"_s,
+                                 u"GrowthRecordForm"_s}));
     QCOMPARE(world.windows()->members().first(), mymainForm);
     QCOMPARE(world.windows()->members().last(), GrowthRecordForm);
     // Only the main window is on screen; the others wait hidden.
