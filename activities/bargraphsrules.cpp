@@ -26,8 +26,9 @@ void shuffleFirst(RandomGenerator &random, List &list, int count)
 
 bool mostAndFewestAreOneKind(const QList<int> &counts)
 {
-    const auto [fewest, most] = std::minmax_element(counts.begin(), counts.end());
-    return counts.count(*fewest) == 1 && counts.count(*most) == 1;
+    QList<int> sorted = counts;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted.at(0) != sorted.at(1) && sorted.last() != sorted.at(sorted.size() - 2);
 }
 
 } // namespace

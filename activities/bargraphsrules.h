@@ -35,8 +35,6 @@ struct BarGraphsQuestion
 };
 
 constexpr int BarGraphsLevels = 3;
-constexpr int MostKinds = 4;
-constexpr int HighestCount = 10;
 BarGraphsQuestion drawBarGraphsQuestion(RandomGenerator &random, int level);
 
 // `count` square places of pictures scattered over `area` without overlapping: each picture
