@@ -114,7 +114,7 @@ void ActivityForm::rewardAndMoveOn()
     stepLadder(true);
     flagAndCheer();
     m_services.clock.hold(PauseAfterRight);
-    newQuestion();
+    moveOn();
 }
 
 void ActivityForm::countWrong()
@@ -124,6 +124,11 @@ void ActivityForm::countWrong()
         return;
     showAnswer();
     m_services.clock.hold(PauseAfterAnswerShown);
+    moveOn();
+}
+
+void ActivityForm::moveOn()
+{
     newQuestion();
 }
 

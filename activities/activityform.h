@@ -66,11 +66,14 @@ protected:
     void answered(const QString &question, const QString &given, bool right);
     // The parts of answered(), for an activity whose answers do not all end its question.
     void record(const QString &question, const QString &given, bool right);
-    void rewardAndMoveOn();        // ladder up a step, flag, "vright", pause, new question
+    void rewardAndMoveOn();        // ladder up a step, flag, "vright", pause, move on
     void countWrong();             // ladder down a step, "vwrong"; every third: the answer
     void stepLadder(bool right);
     void flagAndCheer();           // one more flag and "vright"
     bool wrongCueShowsAnswer();    // "vwrong"; true at every third wrong answer
+    // What follows a right answer, or an answer shown: a new question, unless the activity
+    // asks more about the same one.
+    virtual void moveOn();
 
     Services &m_services;
 

@@ -1,5 +1,6 @@
 #include "activities/countedthings.h"
 
+#include <QHash>
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
@@ -15,6 +16,16 @@ QStringList countedThings()
 QStringList fruits()
 {
     return countedThings().mid(0, 6);
+}
+
+QString countedThingName(const QString &thing)
+{
+    static const QHash<QString, QString> names{
+        {u"apple"_s, u"苹果"_s}, {u"orange"_s, u"橙子"_s},    {u"strawberry"_s, u"草莓"_s},
+        {u"pear"_s, u"梨"_s},    {u"peach"_s, u"桃子"_s},     {u"lemon"_s, u"柠檬"_s},
+        {u"chick"_s, u"小鸡"_s}, {u"fish"_s, u"小鱼"_s},      {u"ladybird"_s, u"瓢虫"_s},
+        {u"butterfly"_s, u"蝴蝶"_s}};
+    return names.value(thing, thing);
 }
 
 void paintCountedGroup(QPainter &painter, const QRectF &area, const QPixmap &picture, int count)

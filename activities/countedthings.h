@@ -13,6 +13,8 @@ namespace abacolo {
 QStringList countedThings();
 // The fruit among them: what goes on a plate or a balance.
 QStringList fruits();
+// The Chinese name of one of them ("苹果"), as a parent reads it in the answer log.
+QString countedThingName(const QString &thing);
 
 // Paints `count` (up to nine) of one picture in rows of three, centred in `area`; each
 // keeps its shape.

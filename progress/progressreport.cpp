@@ -33,7 +33,7 @@ std::optional<Kind> kindTraining(const QString &activity)
         {u"clock"_s, Kind::FillSequence}, {u"memory"_s, Kind::CountPictures},
         {u"paths"_s, Kind::FillSequence}, {u"directions"_s, Kind::CountPictures},
         {u"balance"_s, Kind::MissingAddend}, {u"half"_s, Kind::SplitSum},
-        {u"times_tables"_s, Kind::Multiplication},
+        {u"bar_graphs"_s, Kind::CountPictures}, {u"times_tables"_s, Kind::Multiplication},
     };
     const auto it = kinds.constFind(activity);
     return it == kinds.cend() ? std::nullopt : std::optional<Kind>(*it);

@@ -7,7 +7,7 @@ namespace abacolo {
 
 std::span<const ActivityEntry> activityCatalog()
 {
-    static constexpr std::array<ActivityEntry, 17> catalog{{
+    static constexpr std::array<ActivityEntry, 18> catalog{{
         {u"counting", u"数一数"},
         {u"addition", u"加法训练"},
         {u"subtraction", u"减法练习"},
@@ -20,6 +20,7 @@ std::span<const ActivityEntry> activityCatalog()
         {u"comparing", u"比较数字"},
         {u"clock", u"认识时间"},
         {u"memory", u"智力游戏"},
+        {u"bar_graphs", u"统计图"},
         {u"paths", u"判断路径"},
         {u"directions", u"魔法数字"},
         {u"balance", u"等量建立"},

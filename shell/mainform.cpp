@@ -1,6 +1,7 @@
 #include "shell/mainform.h"
 
 #include "activities/balance.h"
+#include "activities/bargraphs.h"
 #include "activities/clock.h"
 #include "activities/comparing.h"
 #include "activities/directions.h"
@@ -168,7 +169,7 @@ constexpr std::array<Topic, TmymainForm::TopicCount> Topics{{
     {u"Label10", u"比较数字", u"Comparing Amounts", u"picgame13", u"picgame14", openActivity<&ComparingForm>},
     {u"Label11", u"认识时间", u"Counting Sharps", u"picgame28", u"picgame33", openActivity<&ClockForm>},
     {u"Label12", u"智力游戏", u"Games", u"picgame37", u"picgame38", openActivity<&MemoryForm>},
-    {u"Label19", u"统计图", u"Bar Graphs", u"picgame1", u"picgame2", nullptr},
+    {u"Label19", u"统计图", u"Bar Graphs", u"picgame1", u"picgame2", openActivity<&BarGraphsForm>},
     {u"Label13", u"判断路径", u"path", u"picgame17", u"picgame18", openActivity<&PathsForm>},
     {u"Label14", u"魔法数字", u"Direction", u"picgame19", u"picgame20", openActivity<&DirectionsForm>},
     {u"Label15", u"等量建立", u"Building Equations", u"picgame5", u"picgame6", openActivity<&BalanceForm>},
@@ -353,10 +354,8 @@ void TmymainForm::suiImageButton1Click()
     for (int n = 1; n <= TopicCount; ++n) {
         if (pressed != topicName(n))
             continue;
-        if (const OpenTopic open = Topics.at(size_t(n - 1)).open) {
-            if (Form *window = open())
-                alignTop(window);
-        }
+        if (Form *window = Topics.at(size_t(n - 1)).open())
+            alignTop(window);
     }
 }
 

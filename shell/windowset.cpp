@@ -1,6 +1,7 @@
 #include "shell/windowset.h"
 
 #include "activities/balance.h"
+#include "activities/bargraphs.h"
 #include "activities/clock.h"
 #include "activities/comparing.h"
 #include "activities/directions.h"
@@ -95,6 +96,7 @@ void WindowSet::createMembers(Services &services)
     create(u"MultiplesForm"_s, MultiplesForm, m_members, services);
     create(u"DirectionsForm"_s, DirectionsForm, m_members, services);
     create(u"PathsForm"_s, PathsForm, m_members, services);
+    create(u"BarGraphsForm"_s, BarGraphsForm, m_members, services);
     create(u"TimesTablesForm"_s, TimesTablesForm, m_members, services);
     create(u"GrowthRecordForm"_s, GrowthRecordForm, m_members, services);
     Form10->setRewardWindow(Form15);
@@ -132,6 +134,7 @@ void WindowSet::freeMembers()
     MultiplesForm = nullptr;
     DirectionsForm = nullptr;
     PathsForm = nullptr;
+    BarGraphsForm = nullptr;
     TimesTablesForm = nullptr;
     HalfForm = nullptr;
     BalanceForm = nullptr;

@@ -1,8 +1,8 @@
-// The topics of finding errors, multiples, directions, paths and the times tables in the
-// shipped program: each topic button opens its window aligned to the main window's top, and
-// one right answer given with real clicks puts up the first flag and adds its row to
-// history.db. A wrong click costs nothing but a "vwrong", so the test tries answers the way a
-// guessing child does until the flag shows.
+// The topics of finding errors, multiples, bar graphs, directions, paths and the times
+// tables in the shipped program: each topic button opens its window aligned to the main
+// window's top, and one right answer given with real clicks puts up the first flag and adds its
+// row to history.db. A wrong click costs nothing but a "vwrong", so the test tries answers the
+// way a guessing child does until the flag shows.
 #include "driver.h"
 
 #include <QtTest>
@@ -30,6 +30,16 @@ QPoint multiplesChoice(int i)
 QPoint timesTablesChoice(int i)
 {
     return {851 + 108 * (i % 2), 388 + 84 * (i / 2)};
+}
+
+// The bar graph's columns stand side by side about one middle, however many there are: points
+// half a column apart along the pictures at their foot each fall on a column or beside them all.
+QList<QPoint> barGraphPictures()
+{
+    QList<QPoint> points;
+    for (int k = -3; k <= 3; ++k)
+        points.append({802 + 50 * k, 582});
+    return points;
 }
 
 // The directions grid: 7 × 5 squares; the arrow pad beside it.
@@ -68,6 +78,7 @@ private Q_SLOTS:
 
     void findingErrorsAnswersWithACard();
     void multiplesAnswersWithANumber();
+    void barGraphsAreBuiltAndReadByTheirPictures();
     void directionsWalksTheAnimalWithTheArrows();
     void pathsAreClickedStoneByStone();
     void timesTablesAnswerWithAProduct();
@@ -203,6 +214,17 @@ void NumberTopicsEndToEnd::multiplesAnswersWithANumber()
     QVERIFY(clickUntilFlag(*window, {multiplesChoice(0), multiplesChoice(1), multiplesChoice(2),
                                      multiplesChoice(3)}));
     QVERIFY(m_session->program->waitForRightAnswers(u"multiples"_s));
+}
+
+void NumberTopicsEndToEnd::barGraphsAreBuiltAndReadByTheirPictures()
+{
+    const std::optional<WindowInfo> window = openTopic(15, u"统计图"_s);
+    QVERIFY2(window, "统计图 did not open aligned to the main window");
+    // A column's picture counts one more into it while the graph is built, and picks the
+    // column once it is. Clicked in turn, the columns fill (one past its count says no, and
+    // the third no shows the graph built), then are picked until one is right.
+    QVERIFY(clickUntilFlag(*window, barGraphPictures()));
+    QVERIFY(m_session->program->waitForRightAnswers(u"bar_graphs"_s));
 }
 
 void NumberTopicsEndToEnd::directionsWalksTheAnimalWithTheArrows()

@@ -67,7 +67,6 @@ private Q_SLOTS:
     void topicOpensItsWindowAlignedToTheMainWindow_data();
     void topicOpensItsWindowAlignedToTheMainWindow();
     void aSecondPressBringsTheSameWindowToTheFront();
-    void topicsWithoutActionChangeNothing();
     void hoverSwapsTheTopicPictures_data();
     void hoverSwapsTheTopicPictures();
     void headerReturnsTheMainWindowToTheCorner();
@@ -98,6 +97,7 @@ void MainWindowTest::topicOpensItsWindowAlignedToTheMainWindow_data()
     QTest::newRow("倍数的认识") << 11 << u"MultiplesForm"_s << true;
     QTest::newRow("魔法数字") << 17 << u"DirectionsForm"_s << true;
     QTest::newRow("判断路径") << 16 << u"PathsForm"_s << true;
+    QTest::newRow("统计图") << 15 << u"BarGraphsForm"_s << true;
     QTest::newRow("乘法口诀") << 19 << u"TimesTablesForm"_s << true;
 }
 
@@ -139,22 +139,6 @@ void MainWindowTest::aSecondPressBringsTheSameWindowToTheFront()
     const QList<QWidget *> shown = visibleWindows();
     QCOMPARE(shown.size(), 2);
     QVERIFY(shown.contains(mymainForm) && shown.contains(Form2));
-}
-
-void MainWindowTest::topicsWithoutActionChangeNothing()
-{
-    TestWorld world;
-    world.start();
-    for (const int n : {15}) {
-        QVERIFY(pressTopic(n));
-        QCoreApplication::processEvents();
-        const QString name = u"suiImageButton"_s + QString::number(n);
-        QCOMPARE(mymainForm->Edit3->text(), name);
-        QCOMPARE(mymainForm->focusWidget(), mymainForm->topicButton(n)); // it keeps the focus
-        QCOMPARE(visibleWindows(), QList<QWidget *>{mymainForm});
-        QCOMPARE(QApplication::activeWindow(), mymainForm);
-    }
-    QVERIFY(world.dialogs.shown.isEmpty());
 }
 
 void MainWindowTest::hoverSwapsTheTopicPictures_data()

@@ -66,7 +66,7 @@ void StartupTest::windowSetIsCreatedOnceInOrder()
                                  u"MemoryForm"_s, u"HalfForm"_s,
                                  u"BalanceForm"_s, u"FindErrorsForm"_s,
                                  u"MultiplesForm"_s, u"DirectionsForm"_s,
-                                 u"PathsForm"_s, u"TimesTablesForm"_s,
+                                 u"PathsForm"_s, u"BarGraphsForm"_s, u"TimesTablesForm"_s,
                                  u"GrowthRecordForm"_s}));
     QCOMPARE(world.windows()->members().first(), mymainForm);
     QCOMPARE(world.windows()->members().last(), GrowthRecordForm);

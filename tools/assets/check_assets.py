@@ -29,6 +29,7 @@ REQUESTS = [f"find_{shape}" for shape in ("circle", "square", "triangle", "recta
 REQUESTS += ["which_more", "choose_sign", "what_time", "find_pairs", "move_half", "find_half_cut",
              "make_balance"]
 REQUESTS += ["which_wrong"]
+REQUESTS += ["which_most", "which_fewest"]
 REQUESTS += [f"go_{h}_{n}" for h in ("right", "left") for n in range(1, 6)]
 REQUESTS += [f"go_{v}_{n}" for v in ("up", "down") for n in range(1, 5)]
 REQUESTS += ["path_1_5", "path_1_8", "path_1_10"]
@@ -36,7 +37,7 @@ REQUESTS += ["path_1_5", "path_1_8", "path_1_10"]
 REQUESTS += [f"{kind}_{a}_{b}" for kind in ("rhyme", "times") for b in range(1, 10)
              for a in range(1, b + 1)]
 # A count with its question, or two instructions in one clip, need a breath more.
-LONG_REQUESTS = ["count_by_2", "count_by_5", "count_by_10", "path_2_16"]
+LONG_REQUESTS = ["count_by_2", "count_by_5", "count_by_10", "path_2_16", "build_bar_graph"]
 LONG_REQUESTS += [f"go_{a}_{n}_{v}_{m}" for a in ("right", "left") for v in ("up", "down")
                   for n in range(1, 4) for m in range(1, 4)]
 REQUESTS += LONG_REQUESTS

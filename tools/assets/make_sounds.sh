@@ -139,6 +139,11 @@ request count_by_2 "liang3 ge4 liang3 ge4 shu3, xia4 yi2 ge4 shi4 ji3" # 两个�
 request count_by_5 "wu3 ge4 wu3 ge4 shu3, xia4 yi2 ge4 shi4 ji3"     # 五个五个数，下一个是几？
 request count_by_10 "shi2 ge4 shi2 ge4 shu3, xia4 yi2 ge4 shi4 ji3"  # 十个十个数，下一个是几？
 requests=$((requests + 4))
+# bar graphs
+request build_bar_graph "shu3 yi4 shu3, tian2 hao3 tong3 ji4 tu2" 190 # 数一数，填好统计图
+request which_most "na3 zhong3 zui4 duo1"                            # 哪种最多？
+request which_fewest "na3 zhong3 zui4 shao3"                         # 哪种最少？
+requests=$((requests + 3))
 # paths: "从1数到5" ... "两个两个数，从2数到16"
 request path_1_5 "cong2 yi1 shu3 dao4 wu3"
 request path_1_8 "cong2 yi1 shu3 dao4 ba1"
