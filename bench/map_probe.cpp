@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
+#include <fcntl.h>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -87,6 +88,10 @@ int main(int argc, char **argv)
     const pid_t child = fork();
     if (child == 0) {
         setpgid(0, 0);
+        // The program's own messages would mix with the probe's output.
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, STDOUT_FILENO);
+        dup2(quiet, STDERR_FILENO);
         execvp(argv[2], argv + 2);
         _exit(127);
     }

@@ -7,31 +7,14 @@
 #                                                 the data folder is build/app by default)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/bench/common.sh"
 runs=${1:-7}
 app=$(cd "${2:-$root/build/app}" && pwd)
 probe="$root/build/bench/topic_probe"
 [[ -x $probe && -x $app/abacolo ]] || { echo "build first: cmake --build build --target abacolo topic_probe" >&2; exit 1; }
 
-work=$(mktemp -d)
-xvfb=""
-cleanup() {
-    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-# A copy of the data folder, so that the build's tables stay as they are.
-mkdir "$work/data"
-for entry in "$app"/*; do
-    case $(basename "$entry") in
-        numbers|plugins) ln -s "$entry" "$work/data/" ;;
-        *) cp -r "$entry" "$work/data/" ;;
-    esac
-done
-
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -br -noreset 2>/dev/null)
-read -r -t 20 number <&3
-xvfb=$!
-export DISPLAY=":$number"
+bench_work_with_data "$app"
+bench_start_xvfb
 export PULSE_SERVER="unix:$work/no-sound-server"   # silent
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -39,7 +22,6 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 echo "command: DISPLAY=$DISPLAY $probe $work/data $work/data/abacolo  (x$runs, one warm-up run first)"
 "$probe" "$work/data" "$work/data/abacolo" >/dev/null 2>&1
 for _ in $(seq "$runs"); do "$probe" "$work/data" "$work/data/abacolo" 2>/dev/null; done >"$work/results"
-median() { sort -g | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
 echo "topic  click to first frame (median of $runs)  window"
 for topic in $(cut -d' ' -f1 "$work/results" | sort -n | uniq); do
     lines=$(awk -v t="$topic" '$1 == t' "$work/results")

@@ -16,6 +16,7 @@
 #                                                abacolo and map_probe first)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/bench/common.sh"
 runs=${1:-7}
 settle=${2:-5000}
 app="$root/build/app"
@@ -32,25 +33,8 @@ if ((${#missing[@]})); then
     $sudo apt-get install -y --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-work=$(mktemp -d)
-xvfb=""
-cleanup() {
-    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir "$work/data"
-for entry in "$app"/*; do
-    case $(basename "$entry") in
-        numbers|plugins) ln -s "$entry" "$work/data/" ;;
-        *) cp -r "$entry" "$work/data/" ;;
-    esac
-done
-
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -br -noreset +extension GLX 2>/dev/null)
-read -r -t 20 number <&3
-xvfb=$!
-export DISPLAY=":$number"
+bench_work_with_data "$app"
+bench_start_xvfb +extension GLX
 export PULSE_SERVER="unix:$work/no-sound-server" SDL_AUDIODRIVER=dummy
 programs=(abacolo gcompris tuxmath)
 declare -A names=([abacolo]=Abacolo [gcompris]=GCompris [tuxmath]=TuxMath)
@@ -71,7 +55,6 @@ for _ in $(seq "$runs"); do
     for p in "${programs[@]}"; do echo "$p $(run "$p")"; done
 done >"$work/results"
 
-median() { sort -g | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
 declare -A mapped rss pss
 for p in "${programs[@]}"; do
     mapped[$p]=$(awk -v p="$p" '$1 == p {print $2}' "$work/results" | median)

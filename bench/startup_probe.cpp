@@ -68,13 +68,7 @@ int main(int argc, char **argv)
     XSync(display, False);
 
     const auto started = Clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        if (chdir(argv[1]) != 0)
-            _exit(127);
-        execl(argv[2], argv[2], static_cast<char *>(nullptr));
-        _exit(127);
-    }
+    const pid_t child = startIn(argv[1], argv[2]);
 
     double shownMs = -1;
     Window main = 0;

@@ -112,7 +112,7 @@ std::string caption(Display *display, Window window)
         XFree(property.value);
     }
     // The program's name after the caption is left out; spaces would split the output.
-    const std::string suffix = " — Abacolo";
+    const std::string suffix = " —  Abacolo";
     if (text.size() > suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0)
         text.resize(text.size() - suffix.size());
     for (char &c : text) {
@@ -143,13 +143,7 @@ int main(int argc, char **argv)
     XTestFakeMotionEvent(display, -1, screenWidth - 14, screenHeight - 18, CurrentTime);
     XSync(display, False);
 
-    const pid_t child = fork();
-    if (child == 0) {
-        if (chdir(argv[1]) != 0)
-            _exit(127);
-        execl(argv[2], argv[2], static_cast<char *>(nullptr));
-        _exit(127);
-    }
+    const pid_t child = startIn(argv[1], argv[2]);
 
     Window main = 0;
     while (!main) {

@@ -1,5 +1,5 @@
 // What the X probes of this folder share: the clock, the screen's pixels, waiting for them to
-// change, and finding the main window.
+// change, finding the main window, starting the program.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace probe {
@@ -83,6 +84,19 @@ inline bool titleHas(Display *display, Window window, const char *part)
 inline bool isMainWindow(Display *display, Window window)
 {
     return titleHas(display, window, "Abacolo") && titleHas(display, window, "v6.7");
+}
+
+// Starts `program` with `folder` as its current directory; returns its process id.
+inline pid_t startIn(const char *folder, const char *program)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (chdir(folder) != 0)
+            _exit(127);
+        execl(program, program, static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    return child;
 }
 
 inline int ignoreXError(Display *, XErrorEvent *)
