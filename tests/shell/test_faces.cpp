@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QDirIterator>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QPushButton>
@@ -20,29 +20,39 @@ using namespace abacolo;
 
 namespace {
 
-// The folders of the program's code and data whose files hold what it shows.
-const QStringList TextFolders{u"app"_s,        u"shell"_s,      u"toolkit"_s,    u"services"_s,
-                              u"tables"_s,     u"training"_s,   u"sheets"_s,     u"flash"_s,
-                              u"statistics"_s, u"activities"_s, u"progress"_s,   u"worksheets"_s,
-                              u"data/seeds"_s, u"data/skin"_s};
+// The files whose texts the program shows: the sources of every folder but the tests,
+// benchmarks and generators, the seed scripts and the skin.
+QStringList textFiles()
+{
+    const QDir root(qEnvironmentVariable("ABACOLO_SOURCE_DIR"));
+    const QStringList skipped{u"tests"_s, u"tools"_s, u"bench"_s};
+    QStringList files;
+    for (const QString &folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (skipped.contains(folder) || folder.startsWith(u"build"_s))
+            continue;
+        const QDir dir(root.filePath(folder));
+        for (const QString &name : dir.entryList({u"*.cpp"_s, u"*.h"_s}, QDir::Files))
+            files.append(dir.filePath(name));
+    }
+    for (const QString &folder : {u"data/seeds"_s, u"data/skin"_s}) {
+        const QDir dir(root.filePath(folder));
+        for (const QString &name : dir.entryList(QDir::Files))
+            files.append(dir.filePath(name));
+    }
+    return files;
+}
 
 // Every character outside ASCII in those files, with the first file it was found in.
 QMap<char32_t, QString> sourceCharacters()
 {
-    const QDir root(qEnvironmentVariable("ABACOLO_SOURCE_DIR"));
     QMap<char32_t, QString> found;
-    for (const QString &folder : TextFolders) {
-        const QDir dir(root.filePath(folder));
-        const bool code = !folder.startsWith(u"data/"_s);
-        const QStringList filters = code ? QStringList{u"*.cpp"_s, u"*.h"_s} : QStringList{};
-        for (const QString &name : dir.entryList(filters, QDir::Files)) {
-            QFile file(dir.filePath(name));
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            for (const char32_t c : QString::fromUtf8(file.readAll()).toUcs4()) {
-                if (c > 0x7F && QChar::isPrint(c) && !QChar::isSpace(c) && !found.contains(c))
-                    found.insert(c, folder + u'/' + name);
-            }
+    for (const QString &path : textFiles()) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        for (const char32_t c : QString::fromUtf8(file.readAll()).toUcs4()) {
+            if (c > 0x7F && QChar::isPrint(c) && !QChar::isSpace(c) && !found.contains(c))
+                found.insert(c, QFileInfo(path).fileName());
         }
     }
     return found;
