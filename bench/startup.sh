@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Start-up benchmark: starts the program RUNS times under its own Xvfb and prints the median
-# time from process start to the main window shown, and the median resident memory once
-# start-up has settled (all fourteen windows created).
-#   bench/startup.sh [RUNS]        (after ./run or ./test has built build/)
+# time from process start to the main window shown and to it painted and taking input, and the
+# median resident and proportional memory once start-up has settled (every window created).
+#   bench/startup.sh [RUNS] [DATA-FOLDER]   (after ./run or ./test has built build/; the data
+#                                            folder, build/app by default, holds the program)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-15}
 probe="$root/build/bench/startup_probe"
-app="$root/build/app"
+app=${2:-$root/build/app}
 [[ -x $probe && -x $app/abacolo ]] || { echo "build first: ./test or ./run" >&2; exit 1; }
 
 display=":$((90 + RANDOM % 100))"
@@ -24,3 +25,4 @@ median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a
 echo "start to main window shown, median of $runs: $(cut -d' ' -f1 <<<"$results" | median) ms"
 echo "start to main window painted and taking input, median of $runs: $(cut -d' ' -f3 <<<"$results" | median) ms"
 echo "resident memory after start-up, median of $runs: $(cut -d' ' -f2 <<<"$results" | median | awk '{printf "%.1f", $1/1024}') MB"
+echo "proportional memory (PSS) after start-up, median of $runs: $(cut -d' ' -f4 <<<"$results" | median | awk '{printf "%.1f", $1/1024}') MB"

@@ -6,25 +6,23 @@
 //          pointer is put on the topic button "统计", which swaps its picture when the mouse
 //          enters it, and the probe watches the button's pixels until the new picture is on
 //          the screen (pointer event in, handler run, picture loaded, repainted, flushed).
-// then the resident memory a moment later, when start-up has settled (all fourteen windows
-// created). Output: "<shown-ms> <rss-kB> <ready-ms>".
+// then the resident and proportional memory a moment later, when start-up has settled (every
+// window created). Output: "<shown-ms> <rss-kB> <ready-ms> <pss-kB>".
 //
 //   startup_probe <data-folder> <program> [settle-ms]
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include "xscreen.h"
+
 #include <X11/extensions/XTest.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
-#include <vector>
+
+using namespace probe;
 
 namespace {
 
@@ -33,70 +31,16 @@ constexpr int ButtonLeft = 712;
 constexpr int ButtonTop = 331;
 constexpr int ButtonSize = 57;
 
-using Clock = std::chrono::steady_clock;
-
-bool isMainWindow(Display *display, Window window)
+// A field of /proc/<pid>/smaps_rollup in kB ("Rss:", "Pss:"), or -1.
+long memoryKb(pid_t pid, const std::string &field)
 {
-    char *name = nullptr;
-    if (!XFetchName(display, window, &name) || !name)
-        return false;
-    const bool found = std::strstr(name, "Abacolo") != nullptr && std::strstr(name, "v6.7");
-    XFree(name);
-    return found;
-}
-
-long residentKb(pid_t pid)
-{
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
     std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
+    while (std::getline(rollup, line)) {
+        if (line.rfind(field, 0) == 0)
+            return std::strtol(line.c_str() + field.size(), nullptr, 10);
     }
     return -1;
-}
-
-std::vector<unsigned long> pixels(Display *display, int x, int y)
-{
-    std::vector<unsigned long> values;
-    XImage *image = XGetImage(display, DefaultRootWindow(display), x, y, ButtonSize, ButtonSize,
-                              AllPlanes, ZPixmap);
-    if (!image)
-        return values;
-    values.reserve(ButtonSize * ButtonSize);
-    for (int row = 0; row < ButtonSize; ++row) {
-        for (int column = 0; column < ButtonSize; ++column)
-            values.push_back(XGetPixel(image, column, row));
-    }
-    XDestroyImage(image);
-    return values;
-}
-
-double since(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// Polls the button's pixels until they differ from `before`, for at most 20 s.
-bool waitForChange(Display *display, int x, int y, const std::vector<unsigned long> &before,
-                   std::vector<unsigned long> *after)
-{
-    const auto start = Clock::now();
-    while (since(start) < 20000) {
-        std::vector<unsigned long> now = pixels(display, x, y);
-        if (!now.empty() && now != before) {
-            if (after)
-                *after = std::move(now);
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(500));
-    }
-    return false;
-}
-
-int ignoreXError(Display *, XErrorEvent *)
-{
-    return 0; // a window may vanish while it is looked at
 }
 
 } // namespace
@@ -124,13 +68,7 @@ int main(int argc, char **argv)
     XSync(display, False);
 
     const auto started = Clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        if (chdir(argv[1]) != 0)
-            _exit(127);
-        execl(argv[2], argv[2], static_cast<char *>(nullptr));
-        _exit(127);
-    }
+    const pid_t child = startIn(argv[1], argv[2]);
 
     double shownMs = -1;
     Window main = 0;
@@ -149,14 +87,14 @@ int main(int argc, char **argv)
         const int x = attributes.x + ButtonLeft;
         const int y = attributes.y + ButtonTop;
         // Painted: the button's spot changes from what was there at the map.
-        const std::vector<unsigned long> unpainted = pixels(display, x, y);
+        const std::vector<unsigned long> unpainted = pixels(display, x, y, ButtonSize, ButtonSize);
         std::vector<unsigned long> painted;
-        if (waitForChange(display, x, y, unpainted, &painted)) {
+        if (waitForChange(display, x, y, ButtonSize, unpainted, &painted)) {
             const double paintedMs = since(started);
             // Settled: a paint may come in parts; take the picture once it stays for 20 ms.
             auto steady = Clock::now();
             while (since(steady) < 20) {
-                std::vector<unsigned long> now = pixels(display, x, y);
+                std::vector<unsigned long> now = pixels(display, x, y, ButtonSize, ButtonSize);
                 if (now != painted) {
                     painted = std::move(now);
                     steady = Clock::now();
@@ -167,17 +105,18 @@ int main(int argc, char **argv)
             XSync(display, False);
             // Ready = first painted + the time the program takes to handle an input; the
             // probe's own settling wait between the two is not counted.
-            if (waitForChange(display, x, y, painted, nullptr))
+            if (waitForChange(display, x, y, ButtonSize, painted, nullptr))
                 readyMs = paintedMs + since(moved);
         }
     }
 
     std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
-    const long rss = residentKb(child);
+    const long rss = memoryKb(child, "Rss:");
+    const long pss = memoryKb(child, "Pss:");
     kill(child, SIGTERM);
     int status = 0;
     waitpid(child, &status, 0);
     XCloseDisplay(display);
-    std::printf("%.1f %ld %.1f\n", shownMs, rss, readyMs);
+    std::printf("%.1f %ld %.1f %ld\n", shownMs, rss, readyMs, pss);
     return 0;
 }

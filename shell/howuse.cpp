@@ -282,7 +282,7 @@ void TForm6::buildPages()
         for (const Picture &picture : book.pictures) {
             auto *image = new PictureBox(QString::fromUtf16(picture.name), page);
             image->setGeometry(picture.left, picture.top, picture.width, picture.height);
-            image->setPicture(QPixmap(pictureResource(picture.name)));
+            image->setPictureFile(pictureResource(picture.name));
         }
         for (const Text &text : book.texts) {
             makeLabel(u"Label"_s + QString::number(++labels), QString::fromUtf16(text.text), page,

@@ -76,6 +76,7 @@ int runProgram(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     loadTranslations(app);
+    registerProgramFaces();
     installFontSubstitutes();
     QApplication::setFont(uiFont(12));
 

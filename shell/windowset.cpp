@@ -29,6 +29,9 @@
 #include "training/game_num1.h"
 #include "training/jianftrain.h"
 
+#include <QElapsedTimer>
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
 
 namespace abacolo {
@@ -41,13 +44,25 @@ WindowSet::CreationHook &creationHook()
     return hook;
 }
 
+// With ABACOLO_TRACE_STARTUP set, the time each member takes to be made goes to stderr.
+bool tracing()
+{
+    static const bool on = qEnvironmentVariableIsSet("ABACOLO_TRACE_STARTUP");
+    return on;
+}
+
 template<typename T>
 void create(const QString &name, T *&instance, QList<QObject *> &members, Services &services)
 {
     if (creationHook())
         creationHook()(name);
+    QElapsedTimer timer;
+    if (tracing())
+        timer.start();
     instance = new T(services);
     members.append(instance);
+    if (tracing())
+        std::fprintf(stderr, "startup: %s made in %.1f ms\n", qPrintable(name), timer.nsecsElapsed() / 1e6);
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "toolkit/fonts.h"
 
+#include <QDirIterator>
+#include <QFontDatabase>
 #include <QLabel>
+#include <QResource>
 
 using namespace Qt::StringLiterals;
 
@@ -8,14 +11,45 @@ namespace abacolo {
 
 namespace {
 const QString SongFamily = u"SimSun"_s;
-const QString UiFamily = u"Noto Sans CJK SC"_s;
+const QString UiFamily = u"Abacolo Sans CJK SC"_s;
+const QString SerifFamily = u"Abacolo Serif CJK SC"_s;
+const QString SystemSans = u"Noto Sans CJK SC"_s;
+const QString SystemSerif = u"Noto Serif CJK SC"_s;
 } // namespace
+
+QString programSansFamily()
+{
+    return UiFamily;
+}
+
+QString programSerifFamily()
+{
+    return SerifFamily;
+}
 
 void installFontSubstitutes()
 {
-    const QStringList song{u"Noto Serif CJK SC"_s, u"Noto Sans CJK SC"_s};
+    const QStringList song{SerifFamily, SystemSerif, SystemSans};
     QFont::insertSubstitutions(SongFamily, song);
     QFont::insertSubstitutions(u"宋体"_s, song);
+    QFont::insertSubstitution(UiFamily, SystemSans);
+    QFont::insertSubstitutions(SerifFamily, {SystemSerif, SystemSans});
+}
+
+bool registerProgramFaces()
+{
+    bool all = true;
+    QDirIterator it(u":/faces"_s, {u"*.otf"_s}, QDir::Files);
+    while (it.hasNext()) {
+        // Used in place: the resource is stored uncompressed in the program's own pages.
+        const QResource face(it.next());
+        const QByteArray data =
+            face.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char *>(face.data()), face.size())
+                : face.uncompressedData();
+        all = QFontDatabase::addApplicationFontFromData(data) >= 0 && all;
+    }
+    return all;
 }
 
 QFont songFont(int pixelSize, bool bold)

@@ -8,6 +8,8 @@
 #include <QEventLoop>
 #include <QScreen>
 
+using namespace Qt::StringLiterals;
+
 namespace abacolo {
 
 namespace {
@@ -66,7 +68,40 @@ void Form::ShowModal()
 void Form::applySkin(const Skin &skin)
 {
     suiForm1->setSkin(skin);
+    if (testAttribute(Qt::WA_WState_Polished) || skin.styleSheet.isEmpty()) {
+        setStyleSheet(skin.styleSheet);
+        return;
+    }
+    // A style sheet set on a window restyles every control it has polished so far (most of
+    // them, measured when laid out), and a window that is never shown would pay for nothing.
+    // The window keeps the sheet as its own but without a style that passes it on: it is
+    // given a style-sheet style of its own, which does not reach the controls, and so only
+    // records the sheet. When the window is first polished (shown, grabbed or measured) the
+    // sheet is set again the ordinary way, and reaches every control; the controls meanwhile
+    // are polished, as Qt does soon after they are made, in the plain style.
+    if (!m_styleSheetWaiting) {
+        QWidget donor;
+        donor.setStyleSheet(u" "_s);
+        setStyle(donor.style());
+        setAttribute(Qt::WA_SetStyle, false);
+        m_styleSheetWaiting = true;
+    }
     setStyleSheet(skin.styleSheet);
+}
+
+bool Form::event(QEvent *event)
+{
+    // Qt polishes every new widget from the event loop soon after it is made; a window whose
+    // sheet waits is polished when it is first needed instead.
+    if (event->type() == QEvent::PolishRequest && m_styleSheetWaiting)
+        return true;
+    if (event->type() == QEvent::Polish && m_styleSheetWaiting) {
+        m_styleSheetWaiting = false;
+        const QString sheet = styleSheet();
+        setStyleSheet(QString());
+        setStyleSheet(sheet);
+    }
+    return QWidget::event(event);
 }
 
 void Form::place()

@@ -50,6 +50,7 @@ public:
     virtual bool FormCloseQuery() { return true; }
 
 protected:
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -62,6 +63,7 @@ private:
     Placement m_placement = Placement::AsDesigned;
     bool m_placed = false;
     QEventLoop *m_modalLoop = nullptr;
+    bool m_styleSheetWaiting = false; // the skin's sheet reaches the controls when polished
 };
 
 } // namespace abacolo

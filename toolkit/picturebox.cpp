@@ -13,20 +13,38 @@ PictureBox::PictureBox(const QString &name, QWidget *parent, bool stretch)
 
 void PictureBox::setPicture(const QPixmap &picture)
 {
+    m_file.clear();
     m_picture = picture;
     update();
 }
 
+void PictureBox::setPictureFile(const QString &path)
+{
+    m_picture = QPixmap();
+    m_file = path;
+    update();
+}
+
+QPixmap PictureBox::picture() const
+{
+    if (!m_file.isEmpty()) {
+        m_picture.load(m_file);
+        m_file.clear();
+    }
+    return m_picture;
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull())
+    const QPixmap shown = picture();
+    if (shown.isNull())
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_stretch)
-        p.drawPixmap(rect(), m_picture);
+        p.drawPixmap(rect(), shown);
     else
-        p.drawPixmap(0, 0, m_picture);
+        p.drawPixmap(0, 0, shown);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent *event)

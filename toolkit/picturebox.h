@@ -16,7 +16,10 @@ public:
     PictureBox(const QString &name, QWidget *parent, bool stretch = true);
 
     void setPicture(const QPixmap &picture) override;
-    QPixmap picture() const override { return m_picture; }
+    // The picture of a file (or resource), decoded when it is first drawn or asked for: a
+    // picture on a window or page not yet shown costs nothing.
+    void setPictureFile(const QString &path);
+    QPixmap picture() const override;
 
 Q_SIGNALS:
     void mouseMoved(QPoint at);
@@ -26,7 +29,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    mutable QPixmap m_picture;
+    mutable QString m_file; // not decoded yet
     bool m_stretch;
 };
 

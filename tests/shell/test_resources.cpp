@@ -105,6 +105,7 @@ private Q_SLOTS:
     void activityPicturesStandOnTransparentSquares();
     void pictureNamesMatchWithoutRegardToCase();
     void unknownPictureRaisesAndKeepsTheImage();
+    void pictureFileIsDecodedWhenNeededAndGivesWayToALaterPicture();
     void everyClipIsPcmInItsFormat_data();
     void everyClipIsPcmInItsFormat();
 };
@@ -165,6 +166,26 @@ void ResourcesTest::unknownPictureRaisesAndKeepsTheImage()
         QVERIFY(e.message().contains(u"t7"_s));
     }
     QCOMPARE(box.picture().cacheKey(), before);
+}
+
+void ResourcesTest::pictureFileIsDecodedWhenNeededAndGivesWayToALaterPicture()
+{
+    const QImage file(u":/layout/splash.bmp"_s);
+    PictureBox drawn(u"Image1"_s, nullptr, false);
+    drawn.resize(file.size());
+    drawn.setPictureFile(u":/layout/splash.bmp"_s);
+    // Drawn from the file, the first time it is painted.
+    const QImage shown = drawn.grab().toImage().convertToFormat(file.format());
+    QCOMPARE(shown.pixel(10, 10), file.pixel(10, 10));
+    QCOMPARE(drawn.picture().size(), file.size());
+
+    // A picture set after a file is not covered by the file decoded later.
+    PictureBox replaced(u"Image2"_s, nullptr);
+    replaced.setPictureFile(u":/layout/splash.bmp"_s);
+    QPixmap red(4, 4);
+    red.fill(Qt::red);
+    replaced.setPicture(red);
+    QCOMPARE(replaced.picture().cacheKey(), red.cacheKey());
 }
 
 void ResourcesTest::everyClipIsPcmInItsFormat_data()
