@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace abacolo {
 
 int SavedScreenWidth = 0;
@@ -50,7 +52,7 @@ QSize ScreenDisplay::screenSize() const
 
 QPoint ScreenDisplay::designOrigin() const
 {
-    return designFit().origin;
+    return m_originOnRefusal.value_or(designFit().origin);
 }
 
 void ScreenDisplay::SetDisplaySize(int width, int height)
@@ -62,7 +64,11 @@ void ScreenDisplay::SetDisplaySize(int width, int height)
     const QSize current = display->currentSize();
     if (!current.isValid() || current == wanted)
         return; // unknown, or already there: nothing to switch
-    display->switchTo(wanted); // refused or no such mode: the screen keeps its size
+    if (!display->switchTo(wanted) && wanted == DesignSize) {
+        // Refused or no such mode: the screen keeps its size and the design is centred on it.
+        const QSize margin = (current - DesignSize) / 2;
+        m_originOnRefusal = QPoint(std::max(0, margin.width()), std::max(0, margin.height()));
+    }
 }
 
 } // namespace abacolo

@@ -2,8 +2,10 @@
 
 #include "services/services.h"
 
+#include <QPoint>
 #include <QSize>
 #include <memory>
+#include <optional>
 
 namespace abacolo {
 
@@ -49,6 +51,9 @@ private:
 
     mutable std::unique_ptr<DisplayLayer> m_layer;
     mutable bool m_layerOpened;
+    // Where the design stands after the display refused 1024 × 768 (or lacked it): the middle
+    // of the screen, not its corner.
+    std::optional<QPoint> m_originOnRefusal;
 };
 
 } // namespace abacolo

@@ -312,17 +312,22 @@ void DisplayTest::fakeLayer_data()
     QTest::addColumn<bool>("refuses");
     QTest::addColumn<QList<QSize>>("switches");   // what the layer was asked, both ways
     QTest::addColumn<QSize>("during");            // the size while the program runs
+    QTest::addColumn<QPoint>("origin");           // where the design stands meanwhile
 
     const QSize big(1920, 1080);
     const QSize small(1024, 768);
     QTest::newRow("switches and restores") << big << QList<QSize>{big, small} << false
-                                           << QList<QSize>{small, big} << small;
+                                           << QList<QSize>{small, big} << small << QPoint(0, 0);
     QTest::newRow("already 1024 x 768: nothing to switch")
-        << small << QList<QSize>{big, small} << false << QList<QSize>{} << small;
-    QTest::newRow("mode missing: unchanged") << big << QList<QSize>{big, QSize(1280, 1024)} << false
-                                             << QList<QSize>{small} << big;
-    QTest::newRow("refused: unchanged") << big << QList<QSize>{big, small} << true
-                                        << QList<QSize>{small} << big;
+        << small << QList<QSize>{big, small} << false << QList<QSize>{} << small << QPoint(0, 0);
+    QTest::newRow("mode missing: unchanged, centred")
+        << big << QList<QSize>{big, QSize(1280, 1024)} << false << QList<QSize>{small} << big
+        << QPoint(448, 156);
+    QTest::newRow("refused: unchanged, centred") << big << QList<QSize>{big, small} << true
+                                                 << QList<QSize>{small} << big << QPoint(448, 156);
+    QTest::newRow("refused on a smaller screen: the corner")
+        << QSize(800, 600) << QList<QSize>{QSize(800, 600), small} << true << QList<QSize>{small}
+        << QSize(800, 600) << QPoint(0, 0);
 }
 
 void DisplayTest::fakeLayer()
@@ -332,6 +337,7 @@ void DisplayTest::fakeLayer()
     QFETCH(bool, refuses);
     QFETCH(QList<QSize>, switches);
     QFETCH(QSize, during);
+    QFETCH(QPoint, origin);
 
     auto layer = std::make_unique<FakeLayer>(start, modes, refuses);
     FakeLayer *fake = layer.get();
@@ -341,6 +347,7 @@ void DisplayTest::fakeLayer()
     QCOMPARE(saved, start);
     display.SetDisplaySize(1024, 768);
     QCOMPARE(display.screenSize(), during);
+    QCOMPARE(display.designOrigin(), origin);
     display.SetDisplaySize(saved.width(), saved.height());
     QCOMPARE(display.screenSize(), start);
     QCOMPARE(fake->switches, switches);
