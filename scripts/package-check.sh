@@ -107,7 +107,12 @@ IFS='x+' read -r width height left top <<<"$main_geometry"
 tables=$(cd "$home/.local/share/abacolo" && ls)
 [[ $tables == $'changcolor.db\nfillblank.db\nsubtration.DB\nsys.db' ]] \
     || fail "the user's data folder holds: $tables"
-backdrop=$(import -window root -crop 1x1+100+540 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')
+# The backdrop is mapped with the main window and painted a moment later.
+for _ in $(seq 50); do
+    backdrop=$(import -window root -crop 1x1+100+540 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')
+    [[ $backdrop == "#181A20" ]] && break
+    sleep 0.1
+done
 [[ $backdrop == "#181A20" ]] || fail "the screen beside the design is $backdrop, not the dark backdrop"
 first=$(num4)
 count_once $((first + 1))
