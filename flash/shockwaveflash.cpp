@@ -76,9 +76,16 @@ bool ShockwaveFlash::wanted() const
 
 void ShockwaveFlash::scheduleStart()
 {
-    if (m_player || m_startScheduled)
+    if (m_player || m_startScheduled || m_awaitedSurface)
         return;
-    // After the current event, so the window asking for the engine paints first.
+    // Loading the engine blocks for a good while: the window asking for it is first put on
+    // the screen and painted (its expose is handled, painting it, before the timer runs).
+    QWindow *surface = m_companion && m_companion->isVisible() ? m_companion->windowHandle() : nullptr;
+    if (surface && !surface->isExposed()) {
+        m_awaitedSurface = surface;
+        surface->installEventFilter(this);
+        return;
+    }
     m_startScheduled = true;
     QTimer::singleShot(0, this, [this] {
         m_startScheduled = false;
@@ -140,6 +147,11 @@ void ShockwaveFlash::releaseEngine()
 
 bool ShockwaveFlash::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_awaitedSurface && event->type() == QEvent::Expose && m_awaitedSurface->isExposed()) {
+        m_awaitedSurface->removeEventFilter(this);
+        m_awaitedSurface = nullptr;
+        scheduleStart();
+    }
     if (event->type() == QEvent::Hide && (watched == m_companion || watched == m_watchedWindow))
         scheduleRelease();
     return QWidget::eventFilter(watched, event);

@@ -3,6 +3,7 @@
 #include "flash/movieplayer.h"
 
 #include <QPointer>
+#include <QWindow>
 #include <QWidget>
 
 namespace abacolo {
@@ -38,8 +39,8 @@ public:
     QString Movie() const { return m_movie; }
     bool Playing() const { return m_playing; }
 
-    // Starts the engine (right after the current event) and keeps it running while `window`
-    // or this control's own window is shown.
+    // Starts the engine (once `window` has its first frame on the screen) and keeps it
+    // running while `window` or this control's own window is shown.
     void holdEngineFor(QWidget *window);
     bool engineRunning() const { return m_player != nullptr; }
     MoviePlayer *engine() const { return m_player; }
@@ -66,6 +67,7 @@ private:
     MoviePlayer *m_player = nullptr;
     QPointer<QWidget> m_companion;
     QPointer<QWidget> m_watchedWindow;
+    QPointer<QWindow> m_awaitedSurface; // the companion's, until it is on the screen
     bool m_startScheduled = false;
     bool m_releaseScheduled = false;
 };

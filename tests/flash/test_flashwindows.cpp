@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 using namespace abacolo;
@@ -52,11 +53,13 @@ public:
     {
         lastSettings = settings;
         ++created;
+        chooserOnScreen = Form32->windowHandle() && Form32->windowHandle()->isExposed();
         return new RecordingPlayer(parent);
     }
 
     int created = 0;
     MovieSettings lastSettings;
+    bool chooserOnScreen = false; // when the last engine was made
 };
 
 RecordingPlayer *engineOf(ShockwaveFlash *flash)
@@ -312,6 +315,7 @@ void FlashWindowsTest::engineRunsOnlyWhileAChooserOrItsPlayerIsShown()
 
     Form32->Show();
     QTRY_COMPARE(factory.created, 1);
+    QVERIFY(factory.chooserOnScreen); // the engine waited for the chooser's first frame
     QCOMPARE(factory.lastSettings.root, QDir::currentPath() + u"/numbers"_s); // movies only
     QCOMPARE(factory.lastSettings.background, QColor(0x00, 0x63, 0x70));
     QCOMPARE(factory.lastSettings.scale, u"showAll"_s);
