@@ -16,6 +16,8 @@
 
 #include <QLabel>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace abacolo {
@@ -70,8 +72,18 @@ ImageButton *ActivityForm::flag(int n) const
     return flagRow->flag(n);
 }
 
+void ActivityForm::FormShow()
+{
+    // Activation reaches the window some time after it is mapped (later still under load);
+    // asking only then would show a bare stage meanwhile.
+    newQuestion();
+    m_askedOnShow = true;
+}
+
 void ActivityForm::FormActivate()
 {
+    if (std::exchange(m_askedOnShow, false))
+        return;
     newQuestion();
 }
 

@@ -44,7 +44,8 @@ public:
     ImageButton *flag(int n) const;
 
     // Event handlers.
-    void FormActivate() override; // a new question each time the window is brought up
+    void FormShow() override;     // the first question, before the window is first painted
+    void FormActivate() override; // a new question each time the window is brought up again
     void flagClick();             // the first flag: the flag window, modally
 
     // Draws a new question of the current level.
@@ -85,6 +86,7 @@ private:
     WrongAnswerTally m_wrongs;
     QString m_request;
     qint64 m_askedAt = 0;
+    bool m_askedOnShow = false; // the activation that follows the show keeps that question
 };
 
 } // namespace abacolo

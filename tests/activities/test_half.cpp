@@ -53,6 +53,7 @@ class HalfTest : public QObject
 
 private Q_SLOTS:
     void fruitStartsOnOnePlate();
+    void theQuestionStandsBeforeTheWindowIsActive();
     void draggingHalfOntoTheEmptyPlateIsRight();
     void tooFewIsWrongAndFruitCanGoBack();
     void fruitDroppedOffThePlatesGoesBack();
@@ -76,6 +77,23 @@ void HalfTest::fruitStartsOnOnePlate()
     }
     QCOMPARE(HalfForm->fruitMoved(), 0);
     QVERIFY(!HalfForm->cutView->isVisible());
+}
+
+void HalfTest::theQuestionStandsBeforeTheWindowIsActive()
+{
+    TestWorld world;
+    world.start();
+    // The window manager may take a while to activate a new window: the question must not wait
+    // for it (the bare stage would show the cut view over the plates).
+    HalfForm->Show();
+    QCOMPARE(HalfForm->requestLabel->text(), u"分一半给空盘子"_s);
+    QVERIFY(HalfForm->fruit(0)->isVisibleTo(HalfForm));
+    QVERIFY(!HalfForm->cutView->isVisibleTo(HalfForm));
+    // Its activation keeps that question; coming back to the window later asks a new one.
+    QVERIFY(QTest::qWaitForWindowActive(HalfForm));
+    QCOMPARE(world.cues.played, QStringList{u"move_half"_s});
+    QVERIFY(openActivity(HalfForm));
+    QCOMPARE(world.cues.played, (QStringList{u"move_half"_s, u"move_half"_s}));
 }
 
 void HalfTest::draggingHalfOntoTheEmptyPlateIsRight()

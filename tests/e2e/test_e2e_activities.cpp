@@ -221,14 +221,17 @@ bool ActivitiesEndToEnd::answerHalf()
         return places;
     };
     int fruit = 0;
-    for (const int count : {6, 4, 2}) {
-        const QList<QPoint> places = slots(count);
-        if (std::all_of(places.cbegin(), places.cend(), [&](QPoint at) { return colouredAt(at); })) {
-            fruit = count;
-            break;
+    const auto countFruit = [&] {
+        for (const int count : {6, 4, 2}) {
+            const QList<QPoint> places = slots(count);
+            if (std::all_of(places.cbegin(), places.cend(), [&](QPoint at) { return colouredAt(at); })) {
+                fruit = count;
+                return true;
+            }
         }
-    }
-    if (fruit == 0)
+        return false;
+    };
+    if (!waitUntil(countFruit, 2000, 50))
         return false;
     // Half of them, one by one, onto the empty plate; the rest close up after each.
     for (int moved = 0; moved < fruit / 2; ++moved) {
