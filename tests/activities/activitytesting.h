@@ -24,6 +24,19 @@ inline bool openActivity(ActivityForm *form)
     return QTest::qWaitForWindowActive(form);
 }
 
+// A left click on the middle of `widget`, or at `at` in it.
+inline void click(QWidget *widget, QPoint at = {})
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at.isNull() ? widget->rect().center() : at);
+}
+
+// One of a question's answer choices that is not the right one.
+template <class Question>
+int aWrongChoice(const Question &question)
+{
+    return (question.answerIndex() + 1) % Question::ChoiceCount;
+}
+
 inline int visibleFlags(const ActivityForm *form)
 {
     int shown = 0;

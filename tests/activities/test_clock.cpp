@@ -16,11 +16,6 @@ using namespace abacolo::test;
 
 namespace {
 
-void click(QWidget *widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
 void answerRight(TestWorld &world)
 {
     world.clock.seconds += 2;

@@ -26,11 +26,6 @@ StageButton *fewerGroup()
     return q.left > q.right ? ComparingForm->rightGroup : ComparingForm->leftGroup;
 }
 
-void click(QWidget *widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
 // Five right answers on the first level bring the signs.
 void climbToSigns(TestWorld &world)
 {

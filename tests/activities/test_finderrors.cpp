@@ -17,11 +17,6 @@ using namespace abacolo::test;
 
 namespace {
 
-void click(QWidget *widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
 int aRightCard()
 {
     return (FindErrorsForm->question().wrongIndex + 1) % FindErrorsQuestion::CardCount;

@@ -30,18 +30,13 @@ void moveToEmptyPlate(int count)
     }
 }
 
-void press(QWidget *widget, QPoint at = {})
-{
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at.isNull() ? widget->rect().center() : at);
-}
-
 // Ten right answers: the window asks for cut lines.
 void climbToCutting(TestWorld &world)
 {
     for (int n = 0; n < 10; ++n) {
         world.clock.seconds += 2;
         moveToEmptyPlate(HalfForm->question().fruit / 2);
-        press(HalfForm->doneButton);
+        click(HalfForm->doneButton);
     }
 }
 
@@ -112,7 +107,7 @@ void HalfTest::draggingHalfOntoTheEmptyPlateIsRight()
     world.cues.played.clear();
     world.clock.elapsed += 9000;
     world.clock.seconds += 2;
-    press(HalfForm->doneButton);
+    click(HalfForm->doneButton);
     QCOMPARE(world.cues.played.first(), u"vright"_s);
     QCOMPARE(visibleFlags(HalfForm), 1);
     const AnsweredQuestion &row = world.answers.recorded.first();
@@ -131,7 +126,7 @@ void HalfTest::tooFewIsWrongAndFruitCanGoBack()
     QVERIFY(openActivity(HalfForm));
     const int fruit = HalfForm->question().fruit;
     moveToEmptyPlate(fruit / 2 + 1);
-    press(HalfForm->doneButton);
+    click(HalfForm->doneButton);
     QCOMPARE(world.cues.played.last(), u"vwrong"_s);
     QVERIFY(!world.answers.recorded.last().right);
     QCOMPARE(world.answers.recorded.last().answer, u"%1个"_s.arg(fruit / 2 + 1));
@@ -146,7 +141,7 @@ void HalfTest::tooFewIsWrongAndFruitCanGoBack()
     }
     QCOMPARE(HalfForm->fruitMoved(), fruit / 2);
     world.clock.seconds += 2;
-    press(HalfForm->doneButton);
+    click(HalfForm->doneButton);
     QVERIFY(world.answers.recorded.last().right);
 }
 
@@ -169,12 +164,12 @@ void HalfTest::thirdWrongShareShowsHalfOnEachPlate()
     world.start();
     QVERIFY(openActivity(HalfForm));
     const int fruit = HalfForm->question().fruit;
-    press(HalfForm->doneButton);
-    press(HalfForm->doneButton);
+    click(HalfForm->doneButton);
+    click(HalfForm->doneButton);
     int shownMoved = -1;
     world.clock.onHold = [&](int) { shownMoved = HalfForm->fruitMoved(); };
     world.clock.seconds += 3;
-    press(HalfForm->doneButton);
+    click(HalfForm->doneButton);
     QCOMPARE(shownMoved, fruit / 2);
     QCOMPARE(world.clock.holds, QList<int>{THalfForm::PauseAfterAnswerShown});
     QCOMPARE(world.answers.recorded.size(), 3);
@@ -200,18 +195,18 @@ void HalfTest::clickingTheMiddleLineCutsTwoHalves()
     for (int i = 0; i < 3; ++i)
         QCOMPARE(HalfForm->cutView->lineAt(HalfForm->cutView->pointOnLine(i)), i);
     const qsizetype rows = world.answers.recorded.size();
-    press(HalfForm->cutView, QPoint(2, 2));
+    click(HalfForm->cutView, QPoint(2, 2));
     QCOMPARE(world.answers.recorded.size(), rows);
 
     const int wrong = question.rightLine() == 0 ? 1 : 0;
-    press(HalfForm->cutView, HalfForm->cutView->pointOnLine(wrong));
+    click(HalfForm->cutView, HalfForm->cutView->pointOnLine(wrong));
     QVERIFY(!world.answers.recorded.last().right);
     QCOMPARE(world.cues.played.last(), u"vwrong"_s);
 
     int markedDuringPause = -1;
     world.clock.onHold = [&](int) { markedDuringPause = HalfForm->cutView->markedLine(); };
     world.clock.seconds += 2;
-    press(HalfForm->cutView, HalfForm->cutView->pointOnLine(question.rightLine()));
+    click(HalfForm->cutView, HalfForm->cutView->pointOnLine(question.rightLine()));
     QCOMPARE(markedDuringPause, question.rightLine());
     const AnsweredQuestion &row = world.answers.recorded.last();
     QVERIFY(row.right);

@@ -17,16 +17,6 @@ using namespace abacolo::test;
 
 namespace {
 
-void click(QWidget *widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
-int aWrongChoice()
-{
-    return (MultiplesForm->question().answerIndex() + 1) % MultiplesQuestion::ChoiceCount;
-}
-
 QString requestOf(int groupSize)
 {
     static const QHash<int, QString> requests{{2, u"两个两个数，下一个是几？"_s},
@@ -154,8 +144,8 @@ void MultiplesTest::aWrongNumberKeepsTheQuestion()
     QVERIFY(openActivity(MultiplesForm));
     const MultiplesQuestion question = MultiplesForm->question();
     world.cues.played.clear();
-    click(MultiplesForm->choice(aWrongChoice()));
-    checkWrongAnswer(world, MultiplesForm, QString::number(question.choices.at(size_t(aWrongChoice()))));
+    click(MultiplesForm->choice(aWrongChoice(MultiplesForm->question())));
+    checkWrongAnswer(world, MultiplesForm, QString::number(question.choices.at(size_t(aWrongChoice(MultiplesForm->question())))));
     QVERIFY(!MultiplesForm->isLit(question.groups - 1));
 }
 
@@ -165,15 +155,15 @@ void MultiplesTest::thirdWrongNumberShowsTheCount()
     world.start();
     QVERIFY(openActivity(MultiplesForm));
     const MultiplesQuestion question = MultiplesForm->question();
-    click(MultiplesForm->choice(aWrongChoice()));
-    click(MultiplesForm->choice(aWrongChoice()));
+    click(MultiplesForm->choice(aWrongChoice(MultiplesForm->question())));
+    click(MultiplesForm->choice(aWrongChoice(MultiplesForm->question())));
     bool shown = false;
     world.clock.onHold = [&](int) {
         shown = MultiplesForm->choice(question.answerIndex())->marked() &&
                 MultiplesForm->isLit(question.groups - 1);
     };
     world.clock.seconds += 3;
-    click(MultiplesForm->choice(aWrongChoice()));
+    click(MultiplesForm->choice(aWrongChoice(MultiplesForm->question())));
     QVERIFY(shown);
     QCOMPARE(world.clock.holds, QList<int>{TMultiplesForm::PauseAfterAnswerShown});
     QVERIFY(!MultiplesForm->choice(MultiplesForm->question().answerIndex())->marked());

@@ -18,11 +18,6 @@ using namespace abacolo::test;
 
 namespace {
 
-void click(QWidget *widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
 // A stone off the path.
 QPoint aStoneOffThePath()
 {

@@ -19,16 +19,6 @@ using namespace abacolo::test;
 
 namespace {
 
-void click(QWidget *widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
-
-int aWrongChoice()
-{
-    return (TimesTablesForm->question().answerIndex() + 1) % TimesTablesQuestion::ChoiceCount;
-}
-
 // An open card: one that is not the hidden one.
 TimesFact anOpenCard()
 {
@@ -279,13 +269,13 @@ void TimesTablesTest::aWrongProductKeepsTheQuestion()
     const TimesFact open = anOpenCard();
     click(TimesTablesForm->card(open.first, open.second));
     world.cues.played.clear();
-    click(TimesTablesForm->choice(aWrongChoice()));
+    click(TimesTablesForm->choice(aWrongChoice(TimesTablesForm->question())));
     // The groups of the question come back to be counted; the card stays hidden.
     QCOMPARE(TimesTablesForm->shownFact(), question.fact);
     QVERIFY(!TimesTablesForm->productShown());
     QVERIFY(TimesTablesForm->isHidden(question.fact));
-    QVERIFY(!TimesTablesForm->choice(aWrongChoice())->marked());
-    checkWrongAnswer(world, TimesTablesForm, QString::number(question.choices.at(size_t(aWrongChoice()))));
+    QVERIFY(!TimesTablesForm->choice(aWrongChoice(TimesTablesForm->question()))->marked());
+    checkWrongAnswer(world, TimesTablesForm, QString::number(question.choices.at(size_t(aWrongChoice(TimesTablesForm->question())))));
     QCOMPARE(world.answers.recorded.first().question, question.fact.text());
 }
 
@@ -295,15 +285,15 @@ void TimesTablesTest::thirdWrongProductShowsTheAnswer()
     world.start();
     QVERIFY(openActivity(TimesTablesForm));
     const TimesTablesQuestion question = TimesTablesForm->question();
-    click(TimesTablesForm->choice(aWrongChoice()));
-    click(TimesTablesForm->choice(aWrongChoice()));
+    click(TimesTablesForm->choice(aWrongChoice(TimesTablesForm->question())));
+    click(TimesTablesForm->choice(aWrongChoice(TimesTablesForm->question())));
     bool shown = false;
     world.clock.onHold = [&](int) {
         shown = TimesTablesForm->choice(question.answerIndex())->marked()
             && !TimesTablesForm->isHidden(question.fact) && TimesTablesForm->productShown();
     };
     world.clock.seconds += 3;
-    click(TimesTablesForm->choice(aWrongChoice()));
+    click(TimesTablesForm->choice(aWrongChoice(TimesTablesForm->question())));
     QVERIFY(shown);
     QCOMPARE(world.clock.holds, QList<int>{TTimesTablesForm::PauseAfterAnswerShown});
     // A new question: its card hidden, no number marked.
