@@ -1,5 +1,6 @@
 #include "activities/activityform.h"
 
+#include "activities/stagepalette.h"
 #include "services/activitycatalog.h"
 #include "services/answerlog.h"
 #include "services/datadirectory.h"
@@ -26,7 +27,6 @@ namespace {
 
 // The window's client area, as the trainings'.
 constexpr QSize ClientSize(1018, 733);
-const QColor StarColour(255, 204, 51);
 
 } // namespace
 
@@ -54,7 +54,7 @@ ActivityForm::ActivityForm(const QString &instanceName, const QString &activity,
     starsLabel->setGeometry(870, 44, 136, 40);
     starsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     starsLabel->setFont(uiFont(26));
-    starsLabel->setStyleSheet(u"color: %1; background: transparent;"_s.arg(StarColour.name()));
+    starsLabel->setStyleSheet(u"color: %1; background: transparent;"_s.arg(StagePalette::Mark.name()));
 
     stage = new Panel(u"stage"_s, suiForm1, Qt::black);
     stage->setGeometry(3, 104, ClientSize.width() - 6, 536);

@@ -1,5 +1,6 @@
 #include "activities/bargraphview.h"
 
+#include "activities/stagepalette.h"
 #include "toolkit/fonts.h"
 
 #include <QMouseEvent>
@@ -25,10 +26,8 @@ const std::array<QColor, 4> BarColours{QColor(239, 83, 80), QColor(66, 165, 245)
                                        QColor(102, 187, 106), QColor(255, 167, 38)};
 const QColor BoxColour(255, 204, 51);  // the dashed boxes waiting for a cell
 const QColor BoxFill(40, 40, 48);
-const QColor CardFace(34, 34, 40);
 const QColor GridColour(72, 72, 88);
 const QColor CountColour(255, 82, 82);
-const QColor MarkColour(255, 204, 51);
 
 } // namespace
 
@@ -255,8 +254,8 @@ void BarGraphView::paintColumn(QPainter &painter, int column) const
 
     const QRectF card = QRectF(labelRect(column)).adjusted(2, 2, -2, -2);
     const bool cardLit = hovered && (m_picking || !m_hoverOnTop);
-    painter.setPen(QPen(CardFace.lighter(260), 2));
-    painter.setBrush(cardLit ? CardFace.lighter(190) : CardFace);
+    painter.setPen(QPen(StagePalette::DarkFace.lighter(260), 2));
+    painter.setBrush(cardLit ? StagePalette::DarkFace.lighter(190) : StagePalette::DarkFace);
     painter.drawRoundedRect(card, 16, 16);
     const QPixmap &picture = m_pictures.at(column);
     const double side = std::min(card.width(), card.height()) - 14;
@@ -264,7 +263,7 @@ void BarGraphView::paintColumn(QPainter &painter, int column) const
                        picture, QRectF(picture.rect()));
 
     if (column == m_marked) {
-        QPen ring(MarkColour, 5);
+        QPen ring(StagePalette::Mark, 5);
         ring.setStyle(Qt::DashLine);
         painter.setPen(ring);
         painter.setBrush(Qt::NoBrush);

@@ -2,6 +2,7 @@
 
 #include "activities/clockface.h"
 #include "activities/stagebutton.h"
+#include "activities/stagepalette.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
 #include "toolkit/panel.h"
@@ -35,7 +36,7 @@ TClockForm::TClockForm(Services &services)
     doneButton->setGeometry(QRect(QPoint(ChoiceLeft, ChoiceTops[1]), ChoiceSize));
     doneButton->setText(u"好了"_s);
     doneButton->setFont(uiFont(56, true));
-    doneButton->setFaceColor(QColor(56, 142, 60));
+    doneButton->setFaceColor(StagePalette::DoneFace);
     onEvent(doneButton, &QAbstractButton::clicked, this, [this](auto &&...) { doneClick(); });
 }
 

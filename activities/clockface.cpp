@@ -2,6 +2,7 @@
 
 #include "activities/clockrules.h"
 #include "activities/shapedrawing.h"
+#include "activities/stagepalette.h"
 #include "toolkit/fonts.h"
 
 #include <QMouseEvent>
@@ -71,8 +72,8 @@ void ClockFace::paintEvent(QPaintEvent *)
     const double r = radius();
 
     // The face: a cream dial in a thick blue rim.
-    painter.setPen(QPen(QColor(66, 165, 245), r * 0.07));
-    painter.setBrush(QColor(255, 250, 235));
+    painter.setPen(QPen(StagePalette::Blue, r * 0.07));
+    painter.setBrush(StagePalette::Paper);
     painter.drawEllipse(centre, r, r);
 
     // Minute marks, longer at the hours, and the twelve numbers.

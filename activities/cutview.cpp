@@ -1,6 +1,7 @@
 #include "activities/cutview.h"
 
 #include "activities/shapedrawing.h"
+#include "activities/stagepalette.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,10 +13,8 @@ namespace {
 // How far from a line a click still means it, and how far lines reach past the shape.
 constexpr double HitDistance = 26;
 constexpr double Overhang = 28;
-const QColor ShapeColour(66, 165, 245);
 const QColor OtherHalfColour(255, 202, 40);
 const QColor LineColour(255, 255, 255);
-const QColor MarkColour(255, 204, 51);
 
 } // namespace
 
@@ -85,8 +84,8 @@ void CutView::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(rect()).adjusted(Overhang + 6, Overhang + 6, -Overhang - 6, -Overhang - 6);
     const QPainterPath shape = shapePath(m_shape, box);
-    painter.setPen(QPen(ShapeColour.lighter(150), 3));
-    painter.setBrush(ShapeColour);
+    painter.setPen(QPen(StagePalette::Blue.lighter(150), 3));
+    painter.setBrush(StagePalette::Blue);
     painter.drawPath(shape);
 
     // A marked line that halves the shape shows the two halves in two colours.
@@ -106,7 +105,7 @@ void CutView::paintEvent(QPaintEvent *)
 
     for (int i = 0; i < m_lines.size(); ++i) {
         const bool marked = i == m_marked;
-        QPen pen(marked ? MarkColour : LineColour, marked ? 9 : 5, Qt::DashLine, Qt::RoundCap);
+        QPen pen(marked ? StagePalette::Mark : LineColour, marked ? 9 : 5, Qt::DashLine, Qt::RoundCap);
         painter.setPen(pen);
         painter.drawLine(lineGeometry(i));
     }

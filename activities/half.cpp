@@ -3,6 +3,7 @@
 #include "activities/cutview.h"
 #include "activities/draggable.h"
 #include "activities/stagebutton.h"
+#include "activities/stagepalette.h"
 #include "services/pictures.h"
 #include "services/services.h"
 #include "toolkit/fonts.h"
@@ -80,7 +81,7 @@ THalfForm::THalfForm(Services &services)
     doneButton->setGeometry(406, 390, 200, 110);
     doneButton->setText(u"好了"_s);
     doneButton->setFont(uiFont(56, true));
-    doneButton->setFaceColor(QColor(56, 142, 60));
+    doneButton->setFaceColor(StagePalette::DoneFace);
     onEvent(doneButton, &QAbstractButton::clicked, this, [this](auto &&...) { doneClick(); });
     cutView->setGeometry(266, 20, 480, 480);
     onEvent(cutView, &CutView::lineClicked, this, [this](int line) { lineClick(line); });

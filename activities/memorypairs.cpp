@@ -2,6 +2,7 @@
 
 #include "activities/countedthings.h"
 #include "activities/stagebutton.h"
+#include "activities/stagepalette.h"
 #include "services/pictures.h"
 #include "services/services.h"
 #include "toolkit/fonts.h"
@@ -17,8 +18,6 @@ TMemoryForm *MemoryForm = nullptr;
 namespace {
 
 constexpr int CardGap = 12;
-const QColor BackColour(66, 165, 245);
-const QColor PaperColour(255, 250, 235);
 const QColor NumeralColour(40, 40, 60);
 
 // Columns of the board by its cards: 6 in three, 8 and more in four.
@@ -84,14 +83,14 @@ void TMemoryForm::turn(int i, bool up)
     m_up[i] = up;
     StageButton *card = m_cards.at(size_t(i));
     if (!up) {
-        card->setFaceColor(BackColour);
+        card->setFaceColor(StagePalette::Blue);
         card->setTextColor(Qt::white);
         card->setText(u"?"_s);
         card->setContent({});
         return;
     }
     const MemoryCard &shown = m_board.cards.at(i);
-    card->setFaceColor(PaperColour);
+    card->setFaceColor(StagePalette::Paper);
     if (shown.numeral) {
         card->setTextColor(NumeralColour);
         card->setText(QString::number(shown.number));

@@ -1,6 +1,7 @@
 #include "activities/multiples.h"
 
 #include "activities/stagebutton.h"
+#include "activities/stagepalette.h"
 #include "services/pictures.h"
 #include "services/services.h"
 #include "toolkit/fonts.h"
@@ -29,9 +30,6 @@ constexpr int ChoiceHeight = 120;
 constexpr int ChoiceGap = 40;
 constexpr int ChoiceTop = 386;
 
-const QColor LitFace(255, 236, 170);
-const QColor DarkFace(34, 34, 40);
-const QColor CountColour(230, 40, 40);
 
 // A group in columns of up to five, so twos stand as pairs and tens as two fives.
 void paintColumns(QPainter &painter, const QRectF &area, const QPixmap &picture, int count)
@@ -110,11 +108,11 @@ void TMultiplesForm::lightGroups(int count)
         const bool lit = i < count;
         const QString counted = lit ? QString::number((i + 1) * size) : u"?"_s;
         StageButton *group = m_groups.at(size_t(i));
-        group->setFaceColor(lit ? LitFace : DarkFace);
+        group->setFaceColor(lit ? StagePalette::LitFace : StagePalette::DarkFace);
         group->setContent([picture, size, counted, lit](QPainter &painter, const QRectF &area) {
             paintColumns(painter, area.adjusted(0, 0, 0, -CountHeight), picture, size);
             painter.setFont(uiFont(56, true));
-            painter.setPen(lit ? CountColour : QColor(Qt::white));
+            painter.setPen(lit ? StagePalette::CountText : QColor(Qt::white));
             painter.drawText(area.adjusted(0, area.height() - CountHeight, 0, 0), Qt::AlignCenter,
                              counted);
         });

@@ -1,6 +1,7 @@
 #include "activities/paths.h"
 
 #include "activities/stagebutton.h"
+#include "activities/stagepalette.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
 #include "toolkit/panel.h"
@@ -24,8 +25,6 @@ constexpr int ShakeMs = 360;
 
 const QColor StoneFace(70, 74, 86);
 const QColor StartFace(46, 120, 70);
-const QColor LitFace(255, 236, 170);
-const QColor CountColour(230, 40, 40);
 
 int stoneIndex(QPoint at)
 {
@@ -93,8 +92,8 @@ void TPathsForm::drawQuestion(RandomGenerator &random, int level)
 
 void TPathsForm::lightStone(QPoint at)
 {
-    stone(at)->setFaceColor(LitFace);
-    stone(at)->setTextColor(CountColour);
+    stone(at)->setFaceColor(StagePalette::LitFace);
+    stone(at)->setTextColor(StagePalette::CountText);
 }
 
 void TPathsForm::shake(StageButton *stone)

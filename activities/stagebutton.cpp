@@ -1,5 +1,7 @@
 #include "activities/stagebutton.h"
 
+#include "activities/stagepalette.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -8,7 +10,6 @@ using namespace Qt::StringLiterals;
 namespace abacolo {
 
 namespace {
-const QColor MarkColour(255, 204, 51);
 } // namespace
 
 StageButton::StageButton(const QString &name, QWidget *parent)
@@ -68,7 +69,7 @@ void StageButton::paintEvent(QPaintEvent *)
         painter.drawText(inner, Qt::AlignCenter, text());
     }
     if (m_marked) {
-        QPen ring(MarkColour, 6);
+        QPen ring(StagePalette::Mark, 6);
         ring.setStyle(Qt::DashLine);
         painter.setPen(ring);
         painter.setBrush(Qt::NoBrush);

@@ -2,6 +2,7 @@
 
 #include "activities/countedthings.h"
 #include "activities/stagebutton.h"
+#include "activities/stagepalette.h"
 #include "services/pictures.h"
 #include "services/services.h"
 #include "toolkit/fonts.h"
@@ -25,10 +26,7 @@ constexpr int CellHeight = 59;
 constexpr int ChoiceGap = 8;
 constexpr int CaptionHeight = 52; // "3 × 4 = 12" above the groups
 
-const QColor HiddenFace(34, 34, 40);
-const QColor LitFace(255, 236, 170);
 const QColor CardText(40, 40, 52);
-const QColor CountColour(230, 40, 40);
 const QColor GroupFace(58, 60, 72);
 
 int cardIndex(int first, int second)
@@ -65,7 +63,7 @@ void paintCaption(QPainter &painter, const QRectF &area, const TimesFact &fact, 
     painter.setPen(Qt::white);
     painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, sum);
     line.setLeft(line.left() + metrics.horizontalAdvance(sum));
-    painter.setPen(withProduct ? CountColour : QColor(Qt::white));
+    painter.setPen(withProduct ? StagePalette::CountText : QColor(Qt::white));
     painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, product);
 }
 
@@ -143,9 +141,9 @@ void TTimesTablesForm::paintCard(const TimesFact &fact)
     const bool hidden = isHidden(fact);
     const bool lit = fact == m_shown && !hidden;
     shown->setMarked(fact == m_question.fact);
-    shown->setFaceColor(hidden ? HiddenFace : lit ? LitFace : rowFace(fact.second));
+    shown->setFaceColor(hidden ? StagePalette::DarkFace : lit ? StagePalette::LitFace : rowFace(fact.second));
     shown->setContent(hidden ? cardText(fact.hidden(), Qt::white)
-                             : cardText(fact.rhyme(), lit ? CountColour : CardText));
+                             : cardText(fact.rhyme(), lit ? StagePalette::CountText : CardText));
 }
 
 void TTimesTablesForm::showGroups(const TimesFact &fact, bool withProduct)
