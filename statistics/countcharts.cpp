@@ -229,8 +229,31 @@ void CountChart::setSource(CountSource *source)
 
 void CountChart::redraw()
 {
+    // Nobody sees a chart in a hidden window: drawing it then (the tables open at start-up,
+    // before the main window's first frame) is work for nothing. It is drawn when shown.
+    QWidget *shownBy = window();
+    if (!shownBy->isVisible()) {
+        if (m_redrawWaitsFor != shownBy) {
+            if (m_redrawWaitsFor)
+                m_redrawWaitsFor->removeEventFilter(this);
+            m_redrawWaitsFor = shownBy;
+            shownBy->installEventFilter(this);
+        }
+        return;
+    }
     showCounts(m_source ? m_source->counts() : QList<qint64>());
     placeItems();
+}
+
+bool CountChart::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window is visible while its show event is sent, before its first frame.
+    if (watched == m_redrawWaitsFor && event->type() == QEvent::Show) {
+        m_redrawWaitsFor->removeEventFilter(this);
+        m_redrawWaitsFor = nullptr;
+        redraw();
+    }
+    return QChartView::eventFilter(watched, event);
 }
 
 bool CountChart::showsNoDataNote() const

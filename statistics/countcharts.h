@@ -3,6 +3,7 @@
 #include <QChartView>
 #include <QColor>
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 class QBarCategoryAxis;
@@ -23,8 +24,9 @@ QColor countColour(int record);
 QString countColourName(int record);
 
 // A chart of the counts of a CountSource (`DBChart`): titled in blue 16-pixel Song, light
-// gray, no zooming or panning. It redraws whenever the source's counts change; a centred
-// note "还没有数据" stands in for a chart with nothing to draw.
+// gray, no zooming or panning. It redraws whenever the source's counts change (in a hidden
+// window, once the window is shown); a centred note "还没有数据" stands in for a chart with
+// nothing to draw.
 class CountChart : public QChartView
 {
     Q_OBJECT
@@ -39,6 +41,7 @@ public:
     bool showsNoDataNote() const;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     virtual void showCounts(const QList<qint64> &counts) = 0;
     void setNoteVisible(bool visible);
     // Places whatever depends on the plot area; the base centres the note.
@@ -51,6 +54,7 @@ private:
 
     CountSource *m_source = nullptr;
     QGraphicsSimpleTextItem *m_note;
+    QPointer<QWidget> m_redrawWaitsFor; // the hidden window whose showing redraws the chart
 };
 
 // The pie of the counts: one slice per record, in table order, unsorted, each in its

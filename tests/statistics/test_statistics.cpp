@@ -139,6 +139,7 @@ private Q_SLOTS:
     void plusThenMinusLeavesTheCountAndStoresBoth();
     void countsSurviveClosingAndARestart();
     void chartsFollowTheTable();
+    void aChangeWhileTheWindowIsClosedShowsWhenItOpens();
     void radioButtonsShowOneChartEachAndChangeNoCount();
     void aTableThatFailedToOpenIsReportedAndTheWindowStaysUsable();
     void aMissingRecordIsReportedNotCountedElsewhere_data();
@@ -233,6 +234,23 @@ void StatisticsTest::chartsFollowTheTable()
     QCOMPARE(Form17->Table1->recordNumber(), 4);
     QVERIFY(!Form17->DBChart1->showsNoDataNote());
     QVERIFY(!Form17->DBChart2->showsNoDataNote());
+}
+
+void StatisticsTest::aChangeWhileTheWindowIsClosedShowsWhenItOpens()
+{
+    TestWorld world;
+    openWindow(world);
+    press(4);
+    verifyChartsShow({1, 0, 0, 0, 0, 0});
+    QVERIFY(Form17->close());
+
+    // The table moves while nobody sees the charts; the counts read then are drawn on opening.
+    storeCounts(world, {2, 7, 1, 0, 0, 5});
+    Form17->Table1->moveBy(1);
+    QCoreApplication::processEvents(); // the counts are read on the loop's next turn
+    Form17->Show();
+    verifyChartsShow({2, 7, 1, 0, 0, 5});
+    QVERIFY(!Form17->DBChart1->showsNoDataNote());
 }
 
 void StatisticsTest::radioButtonsShowOneChartEachAndChangeNoCount()
