@@ -259,12 +259,12 @@ void TForm6::FormCreate()
 
 void TForm6::buildPages()
 {
-    const QPixmap next = arrowGlyph(true);
-    const QPixmap previous = arrowGlyph(false);
-    int labels = 0;
-    auto addButton = [&](QWidget *page, const PageButton &at, const QPixmap &glyph, bool forward) {
+    auto addButton = [this](QWidget *page, const PageButton &at, bool forward) {
         if (!at.name)
             return;
+        QPixmap &glyph = m_arrows.at(forward ? 1 : 0);
+        if (glyph.isNull())
+            glyph = arrowGlyph(forward);
         auto *button = new SpeedButton(QString::fromUtf16(at.name), page);
         button->setGeometry(at.left, at.top, 57, 57);
         button->setGlyph(glyph);
@@ -275,24 +275,33 @@ void TForm6::buildPages()
         else
             onEvent(button, &QAbstractButton::clicked, this, [this](auto &&...) { SpeedButton2Click(); });
     };
-
-    for (const BookPage &book : bookPages()) {
-        QWidget *page = RzPageControl1->addPage(QString::fromUtf16(book.sheet),
-                                                QString::fromUtf16(book.caption));
+    auto fillPage = [addButton](QWidget *page, const BookPage &book, int firstLabel) {
         for (const Picture &picture : book.pictures) {
             auto *image = new PictureBox(QString::fromUtf16(picture.name), page);
             image->setGeometry(picture.left, picture.top, picture.width, picture.height);
             image->setPictureFile(pictureResource(picture.name));
         }
+        int label = firstLabel;
         for (const Text &text : book.texts) {
-            makeLabel(u"Label"_s + QString::number(++labels), QString::fromUtf16(text.text), page,
+            makeLabel(u"Label"_s + QString::number(label++), QString::fromUtf16(text.text), page,
                       QPoint(text.left, text.top), styleFont(text.style), styleColour(text.style));
         }
-        addButton(page, book.previous, previous, false);
-        addButton(page, book.next, next, true);
+        addButton(page, book.previous, false);
+        addButton(page, book.next, true);
+    };
+
+    // Each page's controls are made when it is first shown: most openings read a page or two.
+    // The labels are numbered through the booklet, whichever page is made first.
+    int labels = 0;
+    for (const BookPage &book : bookPages()) {
+        RzPageControl1->addPage(QString::fromUtf16(book.sheet), QString::fromUtf16(book.caption),
+                                [fillPage, book, firstLabel = labels + 1](QWidget *page) {
+                                    fillPage(page, book, firstLabel);
+                                });
+        labels += int(book.texts.size());
     }
-    QWidget *other = RzPageControl1->addPage(u"TabSheet11"_s, u"其它软件"_s);
-    buildOtherSoftware(other);
+    RzPageControl1->addPage(u"TabSheet11"_s, u"其它软件"_s,
+                            [this](QWidget *page) { buildOtherSoftware(page); });
     RzPageControl1->setActivePageIndex(0);
 }
 

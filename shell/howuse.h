@@ -2,6 +2,9 @@
 
 #include "toolkit/form.h"
 
+#include <QPixmap>
+#include <array>
+
 namespace abacolo {
 
 class FileTheme;
@@ -34,6 +37,7 @@ private:
     void buildOtherSoftware(QWidget *page);
 
     Services &m_services;
+    std::array<QPixmap, 2> m_arrows; // previous, next: drawn when a page first needs one
 };
 
 extern TForm6 *Form6;

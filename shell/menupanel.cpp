@@ -254,29 +254,23 @@ MenuPanel::MenuPanel(QWidget *parent)
         pages->setTabFont(uiFont(13, true));
         pages->setColours(QColor(0x81, 0xd4, 0xfa), QColor(0xe1, 0xf5, 0xfe), QColor(0xf5, 0xfa, 0xff));
         pages->setGeometry(0, tab.pagesTop, width(), qMin(tab.pagesHeight, pageHeight - tab.pagesTop));
-        // The entries of this tab, in order: a new page or group where its caption changes.
-        QWidget *pageSheet = nullptr;
-        GroupBar *bar = nullptr;
-        int group = -1;
-        QString groupCaption;
+        // The entries of this tab, in order, page by page. A page's bar is made when the page
+        // is first shown: a tab left closed costs only its tabs.
+        QList<QList<const CurriculumEntry *>> entriesByPage;
         for (const CurriculumEntry &entry : curriculum()) {
             if (entry.tab != tab.caption)
                 continue;
-            if (!pageSheet || pages->pageCaption(pages->indexOf(pageSheet)) != entry.page) {
-                pageSheet = pages->addPage(QString(), entry.page);
-                bar = barInPanel(pageSheet, u"打印输出练习项目"_s, pageSheet->rect(), GroupBar::Style::Groups,
-                                 ImageList1);
-                group = -1;
-                if (entry.page == tab.startPage)
-                    pages->setActivePage(pageSheet);
-            }
-            if (group < 0 || entry.group != groupCaption) {
-                groupCaption = entry.group;
-                group = bar->addGroup(QString(), groupCaption, !ClosedAtStart.contains(groupCaption));
-            }
-            QAbstractButton *item = bar->addItem(group, entry.caption, iconFor(entry.recipe.kind), PrintHint);
-            item->setCursor(Qt::PointingHandCursor);
-            onEvent(item, &QAbstractButton::clicked, this, [this, &entry](auto &&...) { WorksheetEntryClick(entry); });
+            if (entriesByPage.isEmpty() || entriesByPage.last().constFirst()->page != entry.page)
+                entriesByPage.append(QList<const CurriculumEntry *>());
+            entriesByPage.last().append(&entry);
+        }
+        for (const QList<const CurriculumEntry *> &entries : std::as_const(entriesByPage)) {
+            const QString caption = entries.constFirst()->page;
+            QWidget *pageSheet = pages->addPage(QString(), caption, [this, entries](QWidget *page) {
+                fillEntryPage(page, entries);
+            });
+            if (caption == tab.startPage)
+                pages->setActivePage(pageSheet);
         }
 
         // A stage brings its numbered page to the front, where it has one.
@@ -316,6 +310,24 @@ MenuPanel::MenuPanel(QWidget *parent)
     onEvent(growth, &QAbstractButton::clicked, this, [this](auto &&...) { RzGroup22Items2Click(); });
 
     setActivePage(TabSheet13);
+}
+
+void MenuPanel::fillEntryPage(QWidget *page, const QList<const CurriculumEntry *> &entries)
+{
+    // A new group where the group's caption changes.
+    GroupBar *bar = barInPanel(page, u"打印输出练习项目"_s, page->rect(), GroupBar::Style::Groups,
+                               ImageList1);
+    int group = -1;
+    QString groupCaption;
+    for (const CurriculumEntry *entry : entries) {
+        if (group < 0 || entry->group != groupCaption) {
+            groupCaption = entry->group;
+            group = bar->addGroup(QString(), groupCaption, !ClosedAtStart.contains(groupCaption));
+        }
+        QAbstractButton *item = bar->addItem(group, entry->caption, iconFor(entry->recipe.kind), PrintHint);
+        item->setCursor(Qt::PointingHandCursor);
+        onEvent(item, &QAbstractButton::clicked, this, [this, entry](auto &&...) { WorksheetEntryClick(*entry); });
+    }
 }
 
 void MenuPanel::WorksheetEntryClick(const CurriculumEntry &entry)

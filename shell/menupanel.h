@@ -44,6 +44,9 @@ public:
     void WorksheetEntryClick(const CurriculumEntry &entry);
     void RzGroup22Items0Click();
     void RzGroup22Items2Click();
+
+private:
+    void fillEntryPage(QWidget *page, const QList<const CurriculumEntry *> &entries);
 };
 
 } // namespace abacolo

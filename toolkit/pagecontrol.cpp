@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
+#include <utility>
 
 namespace abacolo {
 
@@ -22,13 +23,16 @@ PageControl::PageControl(const QString &name, QWidget *parent, int tabHeight)
     m_tabFont.setPixelSize(qMax(11, tabHeight - 7));
 }
 
-QWidget *PageControl::addPage(const QString &name, const QString &caption)
+QWidget *PageControl::addPage(const QString &name, const QString &caption, PageFiller fill)
 {
     auto *sheet = new QWidget(this);
     sheet->setObjectName(name);
     sheet->setGeometry(pageRect());
+    if (fill)
+        sheet->installEventFilter(this);
     m_pages.append(sheet);
     m_captions.append(caption);
+    m_fillers.append(std::move(fill));
     layoutTabs();
     if (m_active < 0)
         setActivePageIndex(0);
@@ -40,7 +44,38 @@ QWidget *PageControl::addPage(const QString &name, const QString &caption)
 
 QWidget *PageControl::page(int index) const
 {
-    return index >= 0 && index < m_pages.size() ? m_pages.at(index) : nullptr;
+    if (index < 0 || index >= m_pages.size())
+        return nullptr;
+    fill(index);
+    return m_pages.at(index);
+}
+
+void PageControl::fill(int index) const
+{
+    const PageFiller filler = std::exchange(m_fillers[index], PageFiller());
+    if (!filler)
+        return;
+    QWidget *sheet = m_pages.at(index);
+    sheet->removeEventFilter(const_cast<PageControl *>(this));
+    filler(sheet);
+    // Controls made on a page already on the screen are not shown with it: show them now.
+    if (sheet->isVisible()) {
+        for (QWidget *control : sheet->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!control->isWindow() && !control->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                control->show();
+        }
+    }
+}
+
+bool PageControl::eventFilter(QObject *watched, QEvent *event)
+{
+    // A page is visible while its show event is sent, before it is painted.
+    if (event->type() == QEvent::Show) {
+        const int index = indexOf(qobject_cast<QWidget *>(watched));
+        if (index >= 0)
+            fill(index);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString PageControl::pageCaption(int index) const
@@ -52,8 +87,8 @@ void PageControl::setActivePageIndex(int index)
 {
     if (index < 0 || index >= m_pages.size() || index == m_active)
         return;
-    if (QWidget *old = page(m_active))
-        old->hide();
+    if (m_active >= 0)
+        m_pages.at(m_active)->hide();
     m_active = index;
     m_pages.at(index)->show();
     m_pages.at(index)->raise();

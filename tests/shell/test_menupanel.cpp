@@ -308,6 +308,11 @@ void MenuPanelTest::nothingIsClippedAndLongPagesScroll()
     bool someScroll = false;
     for (int tab = 0; tab < m_panel->pageCount(); ++tab) {
         m_panel->setActivePageIndex(tab);
+        // A numbered page makes its bar when first asked for: ask for all of them.
+        for (const PageControl *pages : m_panel->page(tab)->findChildren<PageControl *>()) {
+            for (int p = 0; p < pages->pageCount(); ++p)
+                QVERIFY(pages->page(p)->findChild<GroupBar *>());
+        }
         for (GroupBar *bar : m_panel->page(tab)->findChildren<GroupBar *>()) {
             if (PageControl *pages = qobject_cast<PageControl *>(bar->parentWidget()->parentWidget()->parentWidget()))
                 pages->setActivePage(bar->parentWidget()->parentWidget());
