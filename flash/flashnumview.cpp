@@ -8,6 +8,7 @@
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
 #include "toolkit/panel.h"
+#include "toolkit/picturefile.h"
 #include "toolkit/skinframe.h"
 #include "toolkit/speedbutton.h"
 
@@ -55,7 +56,7 @@ TForm33::TForm33(Services &services)
     Panel2Caption->setPalette(captionPalette);
     Panel2Caption->setGeometry(Panel2->rect());
     SpeedButton1->setGeometry(632, 9, 57, 57);
-    SpeedButton1->setGlyph(QPixmap(u":/flash/speaker.png"_s));
+    SpeedButton1->setGlyph(readPicture(u":/flash/speaker.png"_s));
     SpeedButton1->setCaptionColor(QColor(255, 214, 0));
     SpeedButton1->setToolTip(u"听一听"_s);
     onEvent(SpeedButton1, &SpeedButton::clicked, this, [this](bool) { SpeedButton1Click(); });

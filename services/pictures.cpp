@@ -1,6 +1,7 @@
 #include "services/pictures.h"
 
 #include "tables/apperror.h"
+#include "toolkit/picturefile.h"
 #include "toolkit/picturetarget.h"
 
 #include <QDirIterator>
@@ -36,8 +37,8 @@ QPixmap Pictures::picture(const QString &name)
         return *it;
     index();
     const QString path = m_paths.value(key);
-    QPixmap pixmap;
-    if (path.isEmpty() || !pixmap.load(path))
+    const QPixmap pixmap = path.isEmpty() ? QPixmap() : readPicture(path);
+    if (pixmap.isNull())
         throw AppError(u"找不到图片资源 “%1”。"_s.arg(name));
     m_loaded.insert(key, pixmap);
     return pixmap;

@@ -28,6 +28,7 @@
 #include "toolkit/handlers.h"
 #include "toolkit/imagebutton.h"
 #include "toolkit/picturebox.h"
+#include "toolkit/picturefile.h"
 #include "toolkit/skin.h"
 #include "toolkit/skinframe.h"
 #include "toolkit/urllabel.h"
@@ -224,7 +225,7 @@ void TmymainForm::buildLayout()
     // Header: picture, the six words and the publisher's link.
     Image1 = new PictureBox(u"Image1"_s, suiForm1);
     Image1->setGeometry(HeaderPicture);
-    Image1->setPicture(QPixmap(u":/layout/header.bmp"_s));
+    Image1->setPicture(readPicture(u":/layout/header.bmp"_s));
     Image1->setMouseTracking(true);
     onEvent(Image1, &PictureBox::mouseMoved, this, [this](QPoint) { Image1MouseMove(); });
 
@@ -258,10 +259,10 @@ void TmymainForm::buildLayout()
     // Topic area: background and the strip left of the age tabs.
     Image2 = new PictureBox(u"Image2"_s, suiForm1);
     Image2->setGeometry(Background);
-    Image2->setPicture(QPixmap(u":/layout/background.bmp"_s));
+    Image2->setPicture(readPicture(u":/layout/background.bmp"_s));
     Image3 = new PictureBox(u"Image3"_s, suiForm1);
     Image3->setGeometry(Strip);
-    Image3->setPicture(QPixmap(u":/layout/strip.bmp"_s));
+    Image3->setPicture(readPicture(u":/layout/strip.bmp"_s));
     (new MenuPanel(suiForm1))->setGeometry(AgeTabs); // the age tabs
 
     // The topic grid.

@@ -2,6 +2,7 @@
 
 #include "toolkit/fonts.h"
 #include "toolkit/picturebox.h"
+#include "toolkit/picturefile.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,7 +21,7 @@ TSplashForm::TSplashForm()
     setObjectName(u"SplashForm"_s);
     resize(338, 183);
     Image1->setGeometry(rect());
-    Image1->setPicture(QPixmap(u":/layout/splash.bmp"_s));
+    Image1->setPicture(readPicture(u":/layout/splash.bmp"_s));
     auto *loading = makeLabel(u"Label1"_s, u"正在载入资源. . . . . ."_s, this, {112, 122},
                               uiFont(12), QColor(90, 90, 90));
     loading->resize(137 + 40, 16);

@@ -1,4 +1,5 @@
 #include "toolkit/picturebox.h"
+#include "toolkit/picturefile.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -28,7 +29,7 @@ void PictureBox::setPictureFile(const QString &path)
 QPixmap PictureBox::picture() const
 {
     if (!m_file.isEmpty()) {
-        m_picture.load(m_file);
+        m_picture = readPicture(m_file);
         m_file.clear();
     }
     return m_picture;

@@ -5,6 +5,7 @@
 #include "toolkit/fonts.h"
 #include "toolkit/imagebutton.h"
 #include "toolkit/panel.h"
+#include "toolkit/picturefile.h"
 
 #include <QPushButton>
 #include <algorithm>
@@ -32,7 +33,7 @@ ImageButton *makeCountedPicture(const QString &name, QWidget *parent, const QRec
     picture->setGeometry(geometry);
     picture->setFont(songFont(53));
     picture->setCaptionColor(Qt::red);
-    picture->setPicture(QPixmap(u":/layout/start.bmp"_s));
+    picture->setPicture(readPicture(u":/layout/start.bmp"_s));
     return picture;
 }
 

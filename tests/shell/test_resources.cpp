@@ -4,8 +4,10 @@
 #include "tables/apperror.h"
 #include "tests/support/testworld.h"
 #include "toolkit/picturebox.h"
+#include "toolkit/picturefile.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QImageReader>
 #include <QTest>
 #include <QtEndian>
@@ -106,6 +108,7 @@ private Q_SLOTS:
     void pictureNamesMatchWithoutRegardToCase();
     void unknownPictureRaisesAndKeepsTheImage();
     void pictureFileIsDecodedWhenNeededAndGivesWayToALaterPicture();
+    void aResourcePictureIsSharedAndAFileIsReadAgain();
     void everyClipIsPcmInItsFormat_data();
     void everyClipIsPcmInItsFormat();
 };
@@ -186,6 +189,28 @@ void ResourcesTest::pictureFileIsDecodedWhenNeededAndGivesWayToALaterPicture()
     red.fill(Qt::red);
     replaced.setPicture(red);
     QCOMPARE(replaced.picture().cacheKey(), red.cacheKey());
+}
+
+void ResourcesTest::aResourcePictureIsSharedAndAFileIsReadAgain()
+{
+    // The counting pictures show one resource dozens of times: one picture in memory.
+    const QPixmap first = readPicture(u":/layout/start.bmp"_s);
+    QVERIFY(!first.isNull());
+    QCOMPARE(readPicture(u":/layout/start.bmp"_s).cacheKey(), first.cacheKey());
+
+    // A file may change between two reads; it is read by the format its suffix names.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"colour.bmp"_s);
+    QImage colour(8, 8, QImage::Format_RGB32);
+    colour.fill(Qt::red);
+    QVERIFY(colour.save(file, "BMP"));
+    QCOMPARE(readPicture(file).toImage().pixel(1, 1), QColor(Qt::red).rgb());
+    colour.fill(Qt::blue);
+    QVERIFY(colour.save(file, "BMP"));
+    QCOMPARE(readPicture(file).toImage().pixel(1, 1), QColor(Qt::blue).rgb());
+    QVERIFY(colour.save(file, "PNG")); // a PNG named .bmp
+    QVERIFY(readPicture(file).isNull());
+    QVERIFY(readPicture(dir.filePath(u"missing.bmp"_s)).isNull());
 }
 
 void ResourcesTest::everyClipIsPcmInItsFormat_data()
