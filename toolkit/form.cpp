@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QScreen>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -69,38 +70,31 @@ void Form::applySkin(const Skin &skin)
 {
     suiForm1->setSkin(skin);
     if (testAttribute(Qt::WA_WState_Polished) || skin.styleSheet.isEmpty()) {
+        m_waitingSheet.clear();
         setStyleSheet(skin.styleSheet);
         return;
     }
-    // A style sheet set on a window restyles every control it has polished so far (most of
-    // them, measured when laid out), and a window that is never shown would pay for nothing.
-    // The window keeps the sheet as its own but without a style that passes it on: it is
-    // given a style-sheet style of its own, which does not reach the controls, and so only
-    // records the sheet. When the window is first polished (shown, grabbed or measured) the
-    // sheet is set again the ordinary way, and reaches every control; the controls meanwhile
-    // are polished, as Qt does soon after they are made, in the plain style.
-    if (!m_styleSheetWaiting) {
-        QWidget donor;
-        donor.setStyleSheet(u" "_s);
-        setStyle(donor.style());
-        setAttribute(Qt::WA_SetStyle, false);
-        m_styleSheetWaiting = true;
-    }
-    setStyleSheet(skin.styleSheet);
+    // A style sheet set on a window restyles every control of it as soon as one has been
+    // polished (measured when laid out), and a window that is never shown would pay for
+    // nothing. The sheet waits until the window is first polished (shown, grabbed or
+    // measured) and then reaches every control; the controls meanwhile are polished, as Qt
+    // does soon after they are made, in the plain style.
+    m_waitingSheet = skin.styleSheet;
+}
+
+QString Form::skinStyleSheet() const
+{
+    return m_waitingSheet.isEmpty() ? styleSheet() : m_waitingSheet;
 }
 
 bool Form::event(QEvent *event)
 {
     // Qt polishes every new widget from the event loop soon after it is made; a window whose
     // sheet waits is polished when it is first needed instead.
-    if (event->type() == QEvent::PolishRequest && m_styleSheetWaiting)
+    if (event->type() == QEvent::PolishRequest && !m_waitingSheet.isEmpty())
         return true;
-    if (event->type() == QEvent::Polish && m_styleSheetWaiting) {
-        m_styleSheetWaiting = false;
-        const QString sheet = styleSheet();
-        setStyleSheet(QString());
-        setStyleSheet(sheet);
-    }
+    if (event->type() == QEvent::Polish && !m_waitingSheet.isEmpty())
+        setStyleSheet(std::exchange(m_waitingSheet, QString()));
     return QWidget::event(event);
 }
 

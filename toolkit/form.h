@@ -41,6 +41,8 @@ public:
     bool isModalShown() const { return m_modalLoop != nullptr; }
 
     void applySkin(const Skin &skin);
+    // The skin's style sheet, also while it waits for the window's first polish.
+    QString skinStyleSheet() const;
 
     // Window events. Public, as the toolkit's published handlers are: tests and other windows
     // may run them as the toolkit would.
@@ -63,7 +65,7 @@ private:
     Placement m_placement = Placement::AsDesigned;
     bool m_placed = false;
     QEventLoop *m_modalLoop = nullptr;
-    bool m_styleSheetWaiting = false; // the skin's sheet reaches the controls when polished
+    QString m_waitingSheet; // the skin's sheet, set when the window is first polished
 };
 
 } // namespace abacolo

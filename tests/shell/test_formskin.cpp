@@ -54,7 +54,7 @@ private Q_SLOTS:
             label->adjustSize();
         }
         form.applySkin(redButtonsBlueLabels());
-        QVERIFY(form.styleSheet().contains(u"QPushButton"_s));
+        QVERIFY(form.skinStyleSheet().contains(u"QPushButton"_s));
         if (eventsBetween)
             QCoreApplication::processEvents();
         // A control added after the skin takes it too.

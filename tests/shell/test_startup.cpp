@@ -215,7 +215,7 @@ void StartupTest::windowsTakeTheSkinAndSurviveABadOne()
         world.start();
         // The shipped skin's title bar and style sheet reach the skinned windows.
         QCOMPARE(mymainForm->suiForm1->skin().titleTop, QColor(u"#3aa0ff"_s));
-        QVERIFY(Form2->styleSheet().contains(u"QToolTip"_s));
+        QVERIFY(Form2->skinStyleSheet().contains(u"QToolTip"_s));
     }
     // A well-formed skin far larger than any real one: its style sheet alone would cost
     // hundreds of megabytes across the windows.
@@ -231,7 +231,7 @@ void StartupTest::windowsTakeTheSkinAndSurviveABadOne()
         skin.close();
         world.start();
         QCOMPARE(mymainForm->suiForm1->skin().titleTop, Skin().titleTop);
-        QVERIFY(mymainForm->styleSheet().isEmpty());
+        QVERIFY(mymainForm->skinStyleSheet().isEmpty());
     }
 }
 
