@@ -6,7 +6,6 @@
 #include "services/services.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handlers.h"
-#include "toolkit/picturefile.h"
 #include "toolkit/shapebutton.h"
 #include "toolkit/skin.h"
 #include "toolkit/skinframe.h"
@@ -66,7 +65,7 @@ TForm15::TForm15(Services &services)
         auto *button = new ShapeButton(u"RzShapeButton"_s + QString::number(entry.button),
                                        GroupBox2);
         button->setGeometry(ButtonLefts[column], ButtonTops[row], ButtonSize, ButtonSize);
-        button->setPicture(readPicture(u":/flash/game"_s + QString::number(game) + u".png"_s));
+        button->setPictureFile(u":/flash/game"_s + QString::number(game) + u".png"_s);
         onEvent(button, &ShapeButton::clicked, this, [this, game](bool) { RzShapeButtonClick(game); });
         gameButtons.append(button);
 

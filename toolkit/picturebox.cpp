@@ -1,4 +1,5 @@
 #include "toolkit/picturebox.h"
+
 #include "toolkit/picturefile.h"
 
 #include <QMouseEvent>

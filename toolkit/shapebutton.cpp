@@ -1,6 +1,9 @@
 #include "toolkit/shapebutton.h"
 
+#include "toolkit/picturefile.h"
+
 #include <QPainter>
+#include <utility>
 
 namespace abacolo {
 
@@ -14,8 +17,23 @@ ShapeButton::ShapeButton(const QString &name, QWidget *parent)
 
 void ShapeButton::setPicture(const QPixmap &picture)
 {
+    m_file.clear();
     m_picture = picture;
     update();
+}
+
+void ShapeButton::setPictureFile(const QString &path)
+{
+    m_picture = QPixmap();
+    m_file = path;
+    update();
+}
+
+QPixmap ShapeButton::picture() const
+{
+    if (!m_file.isEmpty())
+        m_picture = readPicture(std::exchange(m_file, QString()));
+    return m_picture;
 }
 
 void ShapeButton::paintEvent(QPaintEvent *)
@@ -28,13 +46,14 @@ void ShapeButton::paintEvent(QPaintEvent *)
         p.setBrush(QColor(255, 214, 0, isDown() ? 150 : 90));
         p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 12, 12);
     }
-    if (m_picture.isNull())
+    const QPixmap shown = picture();
+    if (shown.isNull())
         return;
-    QRect target(QPoint(), m_picture.deviceIndependentSize().toSize());
+    QRect target(QPoint(), shown.deviceIndependentSize().toSize());
     target.moveCenter(rect().center());
     if (isDown())
         target.translate(1, 1);
-    p.drawPixmap(target, m_picture);
+    p.drawPixmap(target, shown);
 }
 
 void ShapeButton::enterEvent(QEnterEvent *event)

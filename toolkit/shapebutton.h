@@ -17,7 +17,9 @@ public:
     ShapeButton(const QString &name, QWidget *parent);
 
     void setPicture(const QPixmap &picture) override;
-    QPixmap picture() const override { return m_picture; }
+    // The picture of a file (or resource), read when it is first drawn or asked for.
+    void setPictureFile(const QString &path);
+    QPixmap picture() const override;
 
     QSize sizeHint() const override { return size(); }
 
@@ -27,7 +29,8 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    mutable QPixmap m_picture;
+    mutable QString m_file; // not read yet
     bool m_hovered = false;
 };
 

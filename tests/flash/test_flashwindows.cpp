@@ -275,6 +275,8 @@ void FlashWindowsTest::gameButtonsStartTheirGame()
     Form15->Show();
     QTRY_VERIFY(Form35->ShockwaveFlash1->engineRunning());
     RecordingPlayer *engine = engineOf(Form35->ShockwaveFlash1);
+    // Its picture, read from the resources when first drawn.
+    QCOMPARE(Form15->RzShapeButton(button)->picture().size(), QSize(60, 60));
 
     QTest::mouseClick(Form15->RzShapeButton(button), Qt::LeftButton);
 
