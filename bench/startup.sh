@@ -23,6 +23,7 @@ echo "command: DISPLAY=$display $probe $app $app/abacolo  (x$runs, one warm-up r
 results=$(for _ in $(seq "$runs"); do "$probe" "$app" "$app/abacolo"; done)
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
 echo "start to main window shown, median of $runs: $(cut -d' ' -f1 <<<"$results" | median) ms"
+echo "start to main window painted, median of $runs: $(cut -d' ' -f5 <<<"$results" | median) ms"
 echo "start to main window painted and taking input, median of $runs: $(cut -d' ' -f3 <<<"$results" | median) ms"
 echo "resident memory after start-up, median of $runs: $(cut -d' ' -f2 <<<"$results" | median | awk '{printf "%.1f", $1/1024}') MB"
 echo "proportional memory (PSS) after start-up, median of $runs: $(cut -d' ' -f4 <<<"$results" | median | awk '{printf "%.1f", $1/1024}') MB"

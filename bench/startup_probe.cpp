@@ -7,7 +7,7 @@
 //          enters it, and the probe watches the button's pixels until the new picture is on
 //          the screen (pointer event in, handler run, picture loaded, repainted, flushed).
 // then the resident and proportional memory a moment later, when start-up has settled (every
-// window created). Output: "<shown-ms> <rss-kB> <ready-ms> <pss-kB>".
+// window created). Output: "<shown-ms> <rss-kB> <ready-ms> <pss-kB> <painted-ms>".
 //
 //   startup_probe <data-folder> <program> [settle-ms]
 #include "xscreen.h"
@@ -82,6 +82,7 @@ int main(int argc, char **argv)
     }
 
     double readyMs = -1;
+    double paintedMs = -1;
     XWindowAttributes attributes;
     if (xtest && XGetWindowAttributes(display, main, &attributes)) {
         const int x = attributes.x + ButtonLeft;
@@ -90,7 +91,7 @@ int main(int argc, char **argv)
         const std::vector<unsigned long> unpainted = pixels(display, x, y, ButtonSize, ButtonSize);
         std::vector<unsigned long> painted;
         if (waitForChange(display, x, y, ButtonSize, unpainted, &painted)) {
-            const double paintedMs = since(started);
+            paintedMs = since(started);
             // Settled: a paint may come in parts; take the picture once it stays for 20 ms.
             auto steady = Clock::now();
             while (since(steady) < 20) {
@@ -117,6 +118,6 @@ int main(int argc, char **argv)
     int status = 0;
     waitpid(child, &status, 0);
     XCloseDisplay(display);
-    std::printf("%.1f %ld %.1f %ld\n", shownMs, rss, readyMs, pss);
+    std::printf("%.1f %ld %.1f %ld %.1f\n", shownMs, rss, readyMs, pss, paintedMs);
     return 0;
 }
