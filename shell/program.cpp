@@ -108,6 +108,10 @@ int runProgram(int argc, char **argv)
             dialogs.showError(problems.join(u'\n'));
         Table::setDefaultDirectory(UserDataDirectory());
         WindowSet windows(services);
+        // Qt asks to polish every new control from the event loop, before the main window's
+        // first frame; most belong to hidden windows, which polish all their controls when
+        // first shown anyway. The main window polishes its own as it is shown.
+        QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
         const auto backdrop = DesignBackdrop::behind(mymainForm);
 
         splash->hide();
