@@ -1,7 +1,5 @@
 #include "toolkit/picturebox.h"
 
-#include "toolkit/picturefile.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -15,25 +13,19 @@ PictureBox::PictureBox(const QString &name, QWidget *parent, bool stretch)
 
 void PictureBox::setPicture(const QPixmap &picture)
 {
-    m_file.clear();
-    m_picture = picture;
+    m_picture.set(picture);
     update();
 }
 
 void PictureBox::setPictureFile(const QString &path)
 {
-    m_picture = QPixmap();
-    m_file = path;
+    m_picture.setFile(path);
     update();
 }
 
 QPixmap PictureBox::picture() const
 {
-    if (!m_file.isEmpty()) {
-        m_picture = readPicture(m_file);
-        m_file.clear();
-    }
-    return m_picture;
+    return m_picture.get();
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

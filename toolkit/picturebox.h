@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/picturefile.h"
 #include "toolkit/picturetarget.h"
 
 #include <QWidget>
@@ -29,8 +30,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    mutable QPixmap m_picture;
-    mutable QString m_file; // not decoded yet
+    DeferredPicture m_picture;
     bool m_stretch;
 };
 

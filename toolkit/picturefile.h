@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <utility>
 
 namespace abacolo {
 
@@ -10,5 +11,32 @@ namespace abacolo {
 // image plugin whether it knows the content, loading each plugin and its libraries on the way.
 // A resource is read once and its picture shared by every control showing it.
 QPixmap readPicture(const QString &path);
+
+// A control's picture, given itself or by its file; a file is read when the picture is first
+// asked for, so a control on a window or page not yet shown costs nothing.
+class DeferredPicture
+{
+public:
+    void set(const QPixmap &picture)
+    {
+        m_file.clear();
+        m_picture = picture;
+    }
+    void setFile(const QString &path)
+    {
+        m_picture = QPixmap();
+        m_file = path;
+    }
+    QPixmap get() const
+    {
+        if (!m_file.isEmpty())
+            m_picture = readPicture(std::exchange(m_file, QString()));
+        return m_picture;
+    }
+
+private:
+    mutable QPixmap m_picture;
+    mutable QString m_file; // not read yet
+};
 
 } // namespace abacolo

@@ -1,9 +1,6 @@
 #include "toolkit/shapebutton.h"
 
-#include "toolkit/picturefile.h"
-
 #include <QPainter>
-#include <utility>
 
 namespace abacolo {
 
@@ -17,23 +14,19 @@ ShapeButton::ShapeButton(const QString &name, QWidget *parent)
 
 void ShapeButton::setPicture(const QPixmap &picture)
 {
-    m_file.clear();
-    m_picture = picture;
+    m_picture.set(picture);
     update();
 }
 
 void ShapeButton::setPictureFile(const QString &path)
 {
-    m_picture = QPixmap();
-    m_file = path;
+    m_picture.setFile(path);
     update();
 }
 
 QPixmap ShapeButton::picture() const
 {
-    if (!m_file.isEmpty())
-        m_picture = readPicture(std::exchange(m_file, QString()));
-    return m_picture;
+    return m_picture.get();
 }
 
 void ShapeButton::paintEvent(QPaintEvent *)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/picturefile.h"
 #include "toolkit/picturetarget.h"
 
 #include <QAbstractButton>
@@ -29,8 +30,7 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
-    mutable QPixmap m_picture;
-    mutable QString m_file; // not read yet
+    DeferredPicture m_picture;
     bool m_hovered = false;
 };
 
