@@ -88,8 +88,14 @@ void CountingEndToEnd::rightAnswersFillTheFlagRowAndCountEachQuestion()
 {
     Screen &screen = m_session->screen;
     const int first = num4();
-    for (int n = 1; n <= 10; ++n)
-        QVERIFY2(!shown(flagArea(m_game, n)), "the flag row starts empty");
+    // Read once the window has drawn itself: until then the main window shows through.
+    QVERIFY2(waitUntil([&] {
+        for (int n = 1; n <= 10; ++n) {
+            if (shown(flagArea(m_game, n)))
+                return false;
+        }
+        return true;
+    }), "the flag row starts empty");
 
     const int count = countPictures();
     QVERIFY2(count >= 5 && count <= 10, qPrintable(QString::number(count)));
