@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <utility>
@@ -10,7 +11,11 @@ namespace abacolo {
 // the file is missing or not of that format. Left to guess, Qt's reader asks every installed
 // image plugin whether it knows the content, loading each plugin and its libraries on the way.
 // A resource is read once and its picture shared by every control showing it.
+// Pictures shown at start-up are carried ready for the screen: a resource stored uncompressed
+// as a 32-bit top-down BMP is shown from the program's own pages, neither decoded nor copied.
 QPixmap readPicture(const QString &path);
+// The image such a resource holds, read in place; a null image for any other file.
+QImage screenReadyPicture(const QString &path);
 
 // A control's picture, given itself or by its file; a file is read when the picture is first
 // asked for, so a control on a window or page not yet shown costs nothing.

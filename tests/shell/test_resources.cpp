@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QImageReader>
+#include <QResource>
 #include <QTest>
 #include <QtEndian>
 
@@ -109,6 +110,8 @@ private Q_SLOTS:
     void unknownPictureRaisesAndKeepsTheImage();
     void pictureFileIsDecodedWhenNeededAndGivesWayToALaterPicture();
     void aResourcePictureIsSharedAndAFileIsReadAgain();
+    void startUpPicturesAreShownWhereTheyLie_data();
+    void startUpPicturesAreShownWhereTheyLie();
     void everyClipIsPcmInItsFormat_data();
     void everyClipIsPcmInItsFormat();
 };
@@ -211,6 +214,39 @@ void ResourcesTest::aResourcePictureIsSharedAndAFileIsReadAgain()
     QVERIFY(colour.save(file, "PNG")); // a PNG named .bmp
     QVERIFY(readPicture(file).isNull());
     QVERIFY(readPicture(dir.filePath(u"missing.bmp"_s)).isNull());
+}
+
+void ResourcesTest::startUpPicturesAreShownWhereTheyLie_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("inPlace");
+    QTest::newRow("background") << u":/layout/background.bmp"_s << QSize(1019, 646) << true;
+    QTest::newRow("header") << u":/layout/header.bmp"_s << QSize(1018, 97) << true;
+    QTest::newRow("splash") << u":/layout/splash.bmp"_s << QSize(400, 200) << true;
+    // 24-bit, stored bottom-up: decoded as before.
+    QTest::newRow("strip") << u":/layout/strip.bmp"_s << QSize(11, 633) << false;
+    QTest::newRow("topic picture") << u":/pictures/picgame1.bmp"_s << QSize(50, 50) << false;
+}
+
+void ResourcesTest::startUpPicturesAreShownWhereTheyLie()
+{
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    QFETCH(bool, inPlace);
+    const QImage lying = screenReadyPicture(path);
+    QCOMPARE(!lying.isNull(), inPlace);
+    const QImage shown = readPicture(path).toImage();
+    QCOMPARE(shown.size(), size);
+    // What Qt's own reader makes of the file, pixel for pixel.
+    QImageReader reader(path, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), reader.read().convertToFormat(QImage::Format_RGB32));
+    if (inPlace) {
+        // Neither decoded nor copied: the shown picture's pixels are the resource's bytes.
+        const QResource resource(path);
+        QCOMPARE(shown.constBits(), resource.data() + qFromLittleEndian<quint32>(resource.data() + 10));
+    }
 }
 
 void ResourcesTest::everyClipIsPcmInItsFormat_data()

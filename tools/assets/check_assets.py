@@ -6,8 +6,9 @@ Usage: check_assets.py [assets-dir]    (default: the repository's assets/)
 For every catalogue entry it verifies that the file exists under its exact
 name and has the right format: WAVE clips are 16-bit PCM with the expected
 channels and rate, start at once and peak near -3 dBFS; pictures are BMP
-with the exact size and bit depth (24-bit, or 8-bit with a palette of at most
-256 colours). A few content checks catch gross mistakes (the counted animals
+with the exact size and bit depth (24-bit, 8-bit with a palette of at most
+256 colours, or for the pictures shown at start-up 32-bit top-down with every
+fourth byte 255, ready for the screen). A few content checks catch gross mistakes (the counted animals
 stand on black, the ordering sets on a light background, no picture is a
 single flat colour). Unknown .wav/.bmp files in the checked folders are
 reported too. Exits 1 on any mismatch, 0 when everything matches.
@@ -61,8 +62,9 @@ for stem, (w, h) in ORDERING.items():
     for k in range(1, 6):
         PICTURES[f"{stem}{k}"] = (w, h, 24)
 
-LAYOUT = {"header": (1018, 97, 24), "background": (1019, 646, 24), "strip": (11, 633, 24),
-          "splash": (400, 200, 24), "start": (110, 80, 24)}
+# Header, background and splash are shown at start-up: 32-bit, stored top-down.
+LAYOUT = {"header": (1018, 97, 32), "background": (1019, 646, 32), "strip": (11, 633, 24),
+          "splash": (400, 200, 32), "start": (110, 80, 24)}
 
 
 class Problems:
@@ -141,7 +143,8 @@ def check_sound(path, name, problems):
 # ---------------------------------------------------------------------- BMP
 
 def read_bmp(path):
-    """Returns (width, height, bits, colours used, pixel(x, y) -> (r, g, b))."""
+    """Returns (width, height, bits, colours used, pixel(x, y) -> (r, g, b), bottom-up,
+    pixel offset, whether a 32-bit picture is opaque throughout)."""
     with open(path, "rb") as f:
         data = f.read()
     if len(data) < 54 or data[0:2] != b"BM":
@@ -173,9 +176,13 @@ def read_bmp(path):
             return r, g, b
         if bits == 8:
             return palette[data[at + x]]
+        if bits == 32:
+            b, g, r = data[at + 4 * x:at + 4 * x + 3]
+            return r, g, b
         raise ValueError(f"{bits}-bit pixels not supported here")
 
-    return width, height, bits, colours_used, pixel
+    opaque = bits != 32 or set(data[offset + 3:offset + stride * height:4]) <= {255}
+    return width, height, bits, colours_used, pixel, bottom_up, offset, opaque
 
 
 def luminance(rgb):
@@ -186,7 +193,7 @@ def luminance(rgb):
 def check_picture(path, name, want, problems):
     want_w, want_h, want_bits = want
     try:
-        width, height, bits, colours_used, pixel = read_bmp(path)
+        width, height, bits, colours_used, pixel, bottom_up, offset, all_opaque = read_bmp(path)
     except (OSError, ValueError, struct.error) as e:
         problems.add(path, f"unreadable: {e}")
         return
@@ -198,6 +205,8 @@ def check_picture(path, name, want, problems):
         return
     if bits == 8 and colours_used > 256:
         problems.add(path, f"{colours_used} palette colours, want at most 256")
+    if bits == 32 and (bottom_up or offset % 4 or not all_opaque):
+        problems.add(path, "32-bit pictures are stored top-down, aligned, every pixel opaque")
     colours = {pixel(x, y) for y in range(0, height, 3) for x in range(0, width, 3)}
     if len(colours) < 4:
         problems.add(path, "almost a single flat colour")

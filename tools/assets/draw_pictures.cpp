@@ -12,8 +12,11 @@
 // depends on how the font engine transforms colour glyphs. Chinese and Latin
 // text use "Noto Sans CJK SC". Run with QT_QPA_PLATFORM=offscreen.
 
+#include <QByteArray>
 #include <QColor>
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -79,6 +82,34 @@ void save24(const QImage &img, const QString &relPath) {
     const QString path = gOutDir + QLatin1Char('/') + relPath;
     const QImage rgb = img.convertToFormat(QImage::Format_RGB888);
     if (!rgb.save(path, "BMP")) fail(QStringLiteral("cannot write ") + path);
+    ++gWritten;
+}
+
+// The layout pictures the main window and the splash show at start-up: 32-bit BMPs stored
+// top-down with every pixel as blue, green, red, 255, which is how the screen's 32-bit images
+// lay out their rows. The program shows them from its own pages without decoding them. Two
+// bytes after the headers put the pixels at offset 56, a multiple of four.
+void save32TopDown(const QImage &img, const QString &relPath) {
+    const QString path = gOutDir + QLatin1Char('/') + relPath;
+    const QImage rgb = img.convertToFormat(QImage::Format_RGB32);
+    constexpr quint32 kPixelOffset = 56;
+    const quint32 pixelBytes = quint32(rgb.width()) * quint32(rgb.height()) * 4;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("BM", 2);
+    out << quint32(kPixelOffset + pixelBytes) << quint16(0) << quint16(0) << kPixelOffset;
+    out << quint32(40) << qint32(rgb.width()) << qint32(-rgb.height()) << quint16(1)
+        << quint16(32) << quint32(0) << pixelBytes << qint32(3780) << qint32(3780)
+        << quint32(0) << quint32(0) << quint16(0);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            out << quint32(line[x] | 0xff000000u);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        fail(QStringLiteral("cannot write ") + path);
     ++gWritten;
 }
 
@@ -1234,7 +1265,7 @@ void drawHeader() {
     emoji(p, QStringLiteral("🐰"), QPointF(800, 80), 26);
     emoji(p, QStringLiteral("🐥"), QPointF(870, 81), 24);
     emoji(p, QStringLiteral("🐱"), QPointF(940, 80), 26);
-    save24(cv.finish(), QStringLiteral("layout/header.bmp"));
+    save32TopDown(cv.finish(), QStringLiteral("layout/header.bmp"));
 }
 
 void drawBackground() {
@@ -1268,7 +1299,7 @@ void drawBackground() {
     const QPointF twinkles[] = {QPointF(960, 200), QPointF(975, 330), QPointF(950, 450),
                                 QPointF(310, 200), QPointF(305, 380), QPointF(620, 560)};
     for (const auto &t : twinkles) sparkle(p, t, 7, QColor(0xFF, 0xD5, 0x4F, 90));
-    save24(cv.finish(), QStringLiteral("layout/background.bmp"));
+    save32TopDown(cv.finish(), QStringLiteral("layout/background.bmp"));
 }
 
 void drawStrip() {
@@ -1329,7 +1360,7 @@ void drawSplash() {
                  QColor(0x1C, 0x5F, 0xC4), QColor(255, 255, 255), 4.5, 0);
     sparkle(p, QPointF(380, 70), 6, QColor(255, 255, 255));
     sparkle(p, QPointF(140, 92), 5, QColor(0xFF, 0xF3, 0x9A));
-    save24(cv.finish(), QStringLiteral("layout/splash.bmp"));
+    save32TopDown(cv.finish(), QStringLiteral("layout/splash.bmp"));
 }
 
 }  // namespace
