@@ -16,6 +16,7 @@
 #include "shell/designbackdrop.h"
 #include "shell/mainform.h"
 #include "shell/splash.h"
+#include "shell/startuptrace.h"
 #include "shell/userdata.h"
 #include "shell/windowset.h"
 #include "tables/apperror.h"
@@ -68,8 +69,10 @@ int runProgram(int argc, char **argv)
     // named once, it is read once (reading a long answer log converts thousands of times).
     if (qEnvironmentVariableIsEmpty("TZ"))
         qputenv("TZ", ":/etc/localtime");
+    traceStartupStep("program begins");
     prepareWindowingSystem();
     QApplication app(argc, argv);
+    traceStartupStep("application made");
     // SIGINT, SIGTERM and SIGHUP end the event loop, so the program ends the normal way: the
     // screen switched back, every table closed.
     QuitSignals::install();
@@ -79,6 +82,7 @@ int runProgram(int argc, char **argv)
     registerProgramFaces();
     installFontSubstitutes();
     QApplication::setFont(uiFont(12));
+    traceStartupStep("translations and faces loaded");
 
     try {
         auto splash = std::make_unique<TSplashForm>();
@@ -86,6 +90,7 @@ int runProgram(int argc, char **argv)
         splash->show();
         splash->repaint();
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        traceStartupStep("splash shown");
 
         QApplication::setApplicationDisplayName(u" Abacolo"_s);
 
@@ -107,11 +112,13 @@ int runProgram(int argc, char **argv)
         if (const QStringList problems = prepareUserData(); !problems.isEmpty())
             dialogs.showError(problems.join(u'\n'));
         Table::setDefaultDirectory(UserDataDirectory());
+        traceStartupStep("services made");
         WindowSet windows(services);
         // Qt asks to polish every new control from the event loop, before the main window's
         // first frame; most belong to hidden windows, which polish all their controls when
         // first shown anyway. The main window polishes its own as it is shown.
         QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
+        traceStartupStep("windows made");
         const auto backdrop = DesignBackdrop::behind(mymainForm);
 
         splash->hide();
@@ -120,6 +127,7 @@ int runProgram(int argc, char **argv)
         SplashForm = nullptr;
 
         mymainForm->Show();
+        traceStartupStep("main window shown");
         QApplication::exec();
     } catch (const AppError &e) {
         showFatal(e.message());

@@ -23,6 +23,7 @@
 #include "sheets/games4_1.h"
 #include "shell/howuse.h"
 #include "shell/mainform.h"
+#include "shell/startuptrace.h"
 #include "statistics/tongji.h"
 #include "training/addtrain.h"
 #include "training/flagshow.h"
@@ -44,24 +45,17 @@ WindowSet::CreationHook &creationHook()
     return hook;
 }
 
-// With ABACOLO_TRACE_STARTUP set, the time each member takes to be made goes to stderr.
-bool tracing()
-{
-    static const bool on = qEnvironmentVariableIsSet("ABACOLO_TRACE_STARTUP");
-    return on;
-}
-
 template<typename T>
 void create(const QString &name, T *&instance, QList<QObject *> &members, Services &services)
 {
     if (creationHook())
         creationHook()(name);
     QElapsedTimer timer;
-    if (tracing())
+    if (tracingStartup())
         timer.start();
     instance = new T(services);
     members.append(instance);
-    if (tracing())
+    if (tracingStartup())
         std::fprintf(stderr, "startup: %s made in %.1f ms\n", qPrintable(name), timer.nsecsElapsed() / 1e6);
 }
 
