@@ -23,4 +23,10 @@ void traceStartupStep(const char *step)
     std::fprintf(stderr, "startup: %s at %.1f ms\n", step, double(sinceFirstStep.nsecsElapsed()) / 1e6);
 }
 
+void traceWindowMade(const QString &name, qint64 nanoseconds)
+{
+    if (tracingStartup())
+        std::fprintf(stderr, "startup: %s made in %.1f ms\n", qPrintable(name), double(nanoseconds) / 1e6);
+}
+
 } // namespace abacolo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace abacolo {
 
 // With ABACOLO_TRACE_STARTUP set in the environment, start-up tells on stderr where its time
@@ -7,5 +9,6 @@ namespace abacolo {
 // window as "startup: <name> made in <ms>". Otherwise these do nothing.
 bool tracingStartup();
 void traceStartupStep(const char *step);
+void traceWindowMade(const QString &name, qint64 nanoseconds);
 
 } // namespace abacolo

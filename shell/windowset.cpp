@@ -31,7 +31,6 @@
 #include "training/jianftrain.h"
 
 #include <QElapsedTimer>
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -51,12 +50,10 @@ void create(const QString &name, T *&instance, QList<QObject *> &members, Servic
     if (creationHook())
         creationHook()(name);
     QElapsedTimer timer;
-    if (tracingStartup())
-        timer.start();
+    timer.start();
     instance = new T(services);
     members.append(instance);
-    if (tracingStartup())
-        std::fprintf(stderr, "startup: %s made in %.1f ms\n", qPrintable(name), timer.nsecsElapsed() / 1e6);
+    traceWindowMade(name, timer.nsecsElapsed());
 }
 
 } // namespace
