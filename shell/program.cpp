@@ -16,6 +16,7 @@
 #include "shell/designbackdrop.h"
 #include "shell/mainform.h"
 #include "shell/splash.h"
+#include "shell/startupheap.h"
 #include "shell/startuptrace.h"
 #include "shell/userdata.h"
 #include "shell/windowset.h"
@@ -70,6 +71,7 @@ int runProgram(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("TZ"))
         qputenv("TZ", ":/etc/localtime");
     traceStartupStep("program begins");
+    StartupHeap heap;
     prepareWindowingSystem();
     QApplication app(argc, argv);
     traceStartupStep("application made");
@@ -127,6 +129,7 @@ int runProgram(int argc, char **argv)
         SplashForm = nullptr;
 
         mymainForm->Show();
+        heap.settleAfterFirstFrame(mymainForm);
         traceStartupStep("main window shown");
         QApplication::exec();
     } catch (const AppError &e) {
