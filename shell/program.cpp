@@ -71,7 +71,7 @@ int runProgram(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("TZ"))
         qputenv("TZ", ":/etc/localtime");
     traceStartupStep("program begins");
-    StartupHeap heap;
+    growStartupHeap();
     prepareWindowingSystem();
     QApplication app(argc, argv);
     traceStartupStep("application made");
@@ -129,7 +129,7 @@ int runProgram(int argc, char **argv)
         SplashForm = nullptr;
 
         mymainForm->Show();
-        heap.settleAfterFirstFrame(mymainForm);
+        settleStartupHeapAfterFirstFrame(mymainForm);
         traceStartupStep("main window shown");
         QApplication::exec();
     } catch (const AppError &e) {

@@ -104,12 +104,12 @@ private:
 
 } // namespace
 
-StartupHeap::StartupHeap()
+void growStartupHeap()
 {
     growHeap();
 }
 
-void StartupHeap::settleAfterFirstFrame(QWidget *window)
+void settleStartupHeapAfterFirstFrame(QWidget *window)
 {
     if (QWindow *handle = window->windowHandle())
         new FirstFrameWatch(handle);

@@ -9,12 +9,8 @@ namespace abacolo {
 // a sixth of start-up. Grown in one step and advised for 2 MB pages (where the system backs
 // them), the heap takes a few faults instead. Once the window has drawn its first frame, the
 // allocator's usual growth and trimming come back, so memory freed later goes back as before.
-class StartupHeap
-{
-public:
-    StartupHeap();
-    // After the first frame of `window` is painted.
-    void settleAfterFirstFrame(QWidget *window);
-};
+void growStartupHeap();
+// Called once `window` is shown: the heap settles when it has drawn its first frame.
+void settleStartupHeapAfterFirstFrame(QWidget *window);
 
 } // namespace abacolo
