@@ -1,7 +1,8 @@
 # The installed layout and the Debian package.
 #
 #   bin/abacolo                        the program
-#   lib/abacolo/                       the movie player module with its page and emulator
+#   lib/abacolo/                       the sound output module; the movie player module with its
+#                                      page and emulator
 #   share/abacolo/                     read-only data: skin, movies, the tables' seed scripts
 #   share/applications, icons, metainfo, doc
 #
@@ -17,8 +18,10 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/skin/diamond.ssk DESTINATION share/abacol
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/numbers/ DESTINATION share/abacolo/numbers
         FILES_MATCHING PATTERN "*.swf")
 
+# A module is loaded, never run: no execute bit.
+install(TARGETS abacolo_cueoutput LIBRARY DESTINATION lib/abacolo
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 if(TARGET abacolo_flashplayer)
-    # A module is loaded, never run: no execute bit.
     install(TARGETS abacolo_flashplayer LIBRARY DESTINATION lib/abacolo
             PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
     # The page and the emulator, which the build copies beside the module.
@@ -68,7 +71,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "number games for a parent and a pre-schoo
 # CPack puts the summary first and wraps the paragraphs.
 file(READ ${_packaging}/description.txt CPACK_DEBIAN_PACKAGE_DESCRIPTION)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_packaging}/description.txt)
-# The libraries the program and its player module link, found by dpkg-shlibdeps (the web
+# The libraries the program and its modules link, found by dpkg-shlibdeps (the web
 # engine's brings its helper process); then what they load at run time: the tables' SQLite
 # driver, the fonts and the dialogs' Chinese texts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

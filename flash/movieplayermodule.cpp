@@ -32,7 +32,7 @@ ModuleState &state()
 
 QString MoviePlayerModule::modulePath()
 {
-    const QString folder = state().folder.isEmpty() ? dataFolders().playerModule : state().folder;
+    const QString folder = state().folder.isEmpty() ? dataFolders().modules : state().folder;
     return QDir(folder).filePath(u"abacolo_flashplayer.so"_s);
 }
 

@@ -116,6 +116,13 @@ done
 [[ $backdrop == "#181A20" ]] || fail "the screen beside the design is $backdrop, not the dark backdrop"
 first=$(num4)
 count_once $((first + 1))
+# A window that can sound is open: the sound output is loaded from the installed modules.
+for _ in $(seq 50); do
+    grep -q "$prefix/lib/abacolo/abacolo_cueoutput.so" "/proc/$program/maps" && break
+    sleep 0.1
+done
+grep -q "$prefix/lib/abacolo/abacolo_cueoutput.so" "/proc/$program/maps" \
+    || fail "the installed program did not load its sound output module"
 import -window root "$build/package-check.png"
 stop_program
 

@@ -12,7 +12,7 @@ namespace {
 
 // The installed layout, relative to the program's folder.
 const auto kInstalledData = u"../share/abacolo"_s;
-const auto kInstalledPlayerModule = u"../lib/abacolo"_s;
+const auto kInstalledModules = u"../lib/abacolo"_s;
 // Only an installed data folder holds the seed scripts.
 const auto kInstalledMark = u"seeds"_s;
 
@@ -42,11 +42,11 @@ DataFolders dataFoldersFor(const QString &programDirectory, const QString &curre
     if (folders.installed) {
         folders.data = QDir::cleanPath(program.filePath(kInstalledData));
         folders.userData = QDir::cleanPath(userDataHome + u"/abacolo"_s);
-        folders.playerModule = QDir::cleanPath(program.filePath(kInstalledPlayerModule));
+        folders.modules = QDir::cleanPath(program.filePath(kInstalledModules));
     } else {
         folders.data = withoutTrailingSeparator(currentDirectory);
         folders.userData = folders.data;
-        folders.playerModule = QDir::cleanPath(program.filePath(u"plugins"_s));
+        folders.modules = QDir::cleanPath(program.filePath(u"plugins"_s));
     }
     return folders;
 }

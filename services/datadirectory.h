@@ -6,14 +6,14 @@ namespace abacolo {
 
 // Where the program's files are. Run from a build folder, every folder is the process's current
 // directory, as it always was. Installed (the program in <prefix>/bin beside
-// <prefix>/share/abacolo), the read-only data is in share/abacolo, the player module in
+// <prefix>/share/abacolo), the read-only data is in share/abacolo, the program's modules in
 // lib/abacolo, and what the program writes (the tables) in the user's own data directory.
 struct DataFolders
 {
     bool installed = false;
     QString data;         // skin, movies, seed scripts
     QString userData;     // the table files and anything else the program writes
-    QString playerModule; // the movie player module
+    QString modules;      // the program's modules: the movie player, the sound output
 };
 
 // The folders for a program in `programDirectory`, started in `currentDirectory`, for a user

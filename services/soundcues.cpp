@@ -1,13 +1,12 @@
 #include "services/soundcues.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
+#include "services/datadirectory.h"
+
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QTimer>
+#include <QPluginLoader>
 #include <QtEndian>
 
 #include <cmath>
@@ -21,28 +20,12 @@ namespace {
 constexpr int OutputRate = 44100;
 constexpr int OutputChannels = 2;
 constexpr int FrameBytes = OutputChannels * 2;
-// A cue whose samples have all been handed over still sounds for what the sink has queued:
-// the stream is released this long after that.
-constexpr int ReleaseMarginMs = 200;
-
-QAudioFormat outputFormat()
-{
-    QAudioFormat format;
-    format.setSampleRate(OutputRate);
-    format.setChannelCount(OutputChannels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
-}
 
 } // namespace
 
 SoundCues::SoundCues() = default;
 
-SoundCues::~SoundCues()
-{
-    if (m_sink)
-        m_sink->stop();
-}
+SoundCues::~SoundCues() = default;
 
 void SoundCues::index()
 {
@@ -136,47 +119,39 @@ const QByteArray *SoundCues::clip(const QString &key)
     return &m_clips.insert(key, samples).value();
 }
 
-void SoundCues::release()
+CueOutput *SoundCues::output()
 {
-    // A sink is not started twice: each cue gets a new one, the old one goes.
-    if (m_sink) {
-        m_sink->stop();
-        m_sink->deleteLater();
-        m_sink = nullptr;
+    if (!m_outputTried) {
+        m_outputTried = true;
+        QPluginLoader loader(QDir(dataFolders().modules).filePath(u"abacolo_cueoutput.so"_s));
+        // The sound server's libraries are not made to be unloaded: the module stays.
+        loader.setLoadHints(QLibrary::PreventUnloadHint);
+        if (auto *factory = qobject_cast<CueOutputFactory *>(loader.instance()))
+            m_output = factory->createOutput();
     }
-    m_playing.close();
+    return m_output.get();
+}
+
+void SoundCues::prepare()
+{
+    if (!m_outputTried && output())
+        m_output->prepare();
 }
 
 void SoundCues::PlayCue(const QString &name)
 {
     const QString key = name.toLower();
-    release(); // a new cue cuts off the one playing
     m_current = key;
-
-    // An unknown clip or a missing audio device is silent, as a cue that cannot play is.
+    CueOutput *sound = output();
+    if (!sound)
+        return;
+    // A new cue cuts off the one playing; an unknown clip is silent, as a cue that cannot
+    // play is.
     const QByteArray *samples = clip(key);
     if (!samples || samples->isEmpty())
-        return;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return;
-    // The sink's own buffer size: a small one set by hand can leave the stream silent.
-    m_sink = new QAudioSink(device, outputFormat(), this);
-    const quint64 cue = ++m_started;
-    connect(m_sink, &QAudioSink::stateChanged, this, [this, cue](QAudio::State state) {
-        if (state != QAudio::IdleState || !m_sink || m_started != cue)
-            return;
-        // Every sample has been handed over: let the queued part sound, then close the
-        // stream, unless another cue has started meanwhile.
-        const int queuedMs = int(m_sink->bufferSize() * qint64(1000) / (OutputRate * FrameBytes));
-        QTimer::singleShot(queuedMs + ReleaseMarginMs, this, [this, cue] {
-            if (m_sink && m_sink->state() == QAudio::IdleState && m_started == cue)
-                release();
-        });
-    });
-    m_playing.setData(*samples);
-    m_playing.open(QIODevice::ReadOnly);
-    m_sink->start(&m_playing);
+        sound->stop();
+    else
+        sound->play(*samples);
 }
 
 } // namespace abacolo

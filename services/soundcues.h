@@ -1,13 +1,13 @@
 #pragma once
 
+#include "services/cueoutput.h"
 #include "services/services.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
 
-class QAudioSink;
+#include <memory>
 
 namespace abacolo {
 
@@ -16,9 +16,9 @@ namespace abacolo {
 //
 // Each clip (a RIFF WAVE file of 16-bit PCM) is decoded once, on its first use, into the one
 // output format of the cue service (44 100 Hz, stereo, 16 bit), and a cue is played by handing
-// those samples to an audio sink of its own: nothing is loaded or decoded between the click
-// and the sound. Starting a cue stops and drops the sink of the one before; a sink is also
-// dropped once its cue has ended, so a quiet program keeps no sound stream open.
+// those samples to the sound output: nothing is loaded or decoded between the click and the
+// sound. The output is a module of its own ("abacolo_cueoutput" in the program's modules
+// folder), loaded by prepare() or the first cue; where it cannot be loaded, cues are silent.
 class SoundCues : public QObject, public Cues
 {
     Q_OBJECT
@@ -29,6 +29,10 @@ public:
     ~SoundCues() override;
 
     void PlayCue(const QString &name) override;
+
+    // Loads the sound output and readies the system's sound service, once: the first cue then
+    // starts as promptly as the next.
+    void prepare();
 
     // The cue most recently started, in lower case; empty before the first.
     QString current() const { return m_current; }
@@ -42,14 +46,13 @@ public:
 private:
     void index();
     const QByteArray *clip(const QString &key);
-    void release();
+    CueOutput *output();
 
     QHash<QString, QString> m_paths;
     QHash<QString, QByteArray> m_clips;
     QString m_current;
-    quint64 m_started = 0; // cues started so far
-    QAudioSink *m_sink = nullptr;
-    QBuffer m_playing;
+    std::unique_ptr<CueOutput> m_output;
+    bool m_outputTried = false;
 };
 
 } // namespace abacolo

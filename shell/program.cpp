@@ -15,6 +15,7 @@
 #include "shell/commandline.h"
 #include "shell/designbackdrop.h"
 #include "shell/mainform.h"
+#include "shell/soundreadiness.h"
 #include "shell/splash.h"
 #include "shell/startupheap.h"
 #include "shell/startuptrace.h"
@@ -120,6 +121,7 @@ int runProgram(int argc, char **argv)
         // first frame; most belong to hidden windows, which polish all their controls when
         // first shown anyway. The main window polishes its own as it is shown.
         QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
+        prepareSoundWithFirstWindow(windows.members(), mymainForm, cues);
         traceStartupStep("windows made");
         const auto backdrop = DesignBackdrop::behind(mymainForm);
 

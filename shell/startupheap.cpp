@@ -1,9 +1,6 @@
 #include "shell/startupheap.h"
 
-#include <QEvent>
-#include <QTimer>
-#include <QWidget>
-#include <QWindow>
+#include "toolkit/firstframe.h"
 
 #include <algorithm>
 #include <array>
@@ -68,40 +65,6 @@ void growHeap() {}
 void settleHeap() {}
 #endif
 
-// Settles the heap in the event loop's turn after the window's first expose, which draws the
-// window's first frame.
-class FirstFrameWatch : public QObject
-{
-public:
-    explicit FirstFrameWatch(QWindow *window)
-        : QObject(window)
-    {
-        if (window->isExposed())
-            settleSoon();
-        else
-            window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            settleSoon();
-        }
-        return false;
-    }
-
-private:
-    void settleSoon()
-    {
-        QTimer::singleShot(0, this, [this] {
-            settleHeap();
-            deleteLater();
-        });
-    }
-};
-
 } // namespace
 
 void growStartupHeap()
@@ -111,10 +74,7 @@ void growStartupHeap()
 
 void settleStartupHeapAfterFirstFrame(QWidget *window)
 {
-    if (QWindow *handle = window->windowHandle())
-        new FirstFrameWatch(handle);
-    else
-        settleHeap();
+    afterFirstFrame(window, settleHeap);
 }
 
 } // namespace abacolo

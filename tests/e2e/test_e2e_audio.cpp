@@ -1,6 +1,7 @@
 // The shipped program's voice cues, heard through a sound server of the test's own: a right
 // answer in the counting game sounds, a second cue cuts the first off, and the delay from the
-// click to the first sample that reaches the speakers is measured.
+// click to the first sample that reaches the speakers is measured. The sound output is loaded
+// only once a window that can sound is open.
 //
 // The sound server: PulseAudio started by the test with its own runtime folder and a config
 // that loads only a null sink and the native protocol on a private socket:
@@ -13,6 +14,7 @@
 #include "driver.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -185,6 +187,12 @@ private Q_SLOTS:
 private:
     // Polls finely (the recording's timing depends on reading it promptly).
     bool poll(const std::function<bool()> &condition, int timeoutMs);
+    // Whether the program has loaded its sound output module (and Qt Multimedia with it).
+    bool soundOutputLoaded() const
+    {
+        QFile maps(u"/proc/%1/maps"_s.arg(m_session->program->pid()));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/abacolo_cueoutput.so");
+    }
     int num4() const
     {
         return m_session->program->queryInt(u"sys.db"_s, u"SELECT num4 FROM sys"_s).value_or(-1);
@@ -236,6 +244,9 @@ void AudioEndToEnd::cuesSoundPromptlyAndANewCueCutsTheOldOneOff()
     QVERIFY(main);
     Screen &screen = m_session->screen;
 
+    // The sound output waits for a window that can sound: not loaded at start-up, readied once
+    // the game is on the screen, before the first answer.
+    QVERIFY2(!soundOutputLoaded(), "the sound output was loaded at start-up");
     int questions = num4();
     const QSet<unsigned long> before = screen.viewableIds();
     screen.click(main->geometry.topLeft() + layout::topicButton(2));
@@ -243,6 +254,7 @@ void AudioEndToEnd::cuesSoundPromptlyAndANewCueCutsTheOldOneOff()
     QVERIFY(game);
     QVERIFY(waitUntil([&] { return num4() == questions + 1; }, 15000, TablePollMs)); // the first question
     ++questions;
+    QVERIFY2(poll([&] { return soundOutputLoaded(); }, 10000), "the sound output was not readied with the game");
     const QRect w = game->geometry;
     const int count = countPictures(screen, w);
     QVERIFY(count >= 5 && count <= 10);

@@ -105,7 +105,7 @@ void TestInstalled::foldersOfBuildAndInstall()
     QVERIFY(!build.installed);
     QCOMPARE(build.data, u"/home/ann/build/app"_s);
     QCOMPARE(build.userData, u"/home/ann/build/app"_s);
-    QCOMPARE(build.playerModule, prefix + u"/bin/plugins"_s);
+    QCOMPARE(build.modules, prefix + u"/bin/plugins"_s);
 
     // Installed: the seed scripts mark share/abacolo.
     QVERIFY(QDir().mkpath(prefix + u"/share/abacolo/seeds"_s));
@@ -113,7 +113,7 @@ void TestInstalled::foldersOfBuildAndInstall()
     QVERIFY(installed.installed);
     QCOMPARE(installed.data, prefix + u"/share/abacolo"_s);
     QCOMPARE(installed.userData, u"/home/ann/.local/share/abacolo"_s);
-    QCOMPARE(installed.playerModule, prefix + u"/lib/abacolo"_s);
+    QCOMPARE(installed.modules, prefix + u"/lib/abacolo"_s);
 
     // This test program runs from the build tree, which is not installed.
     QVERIFY(!dataFolders().installed);
