@@ -218,29 +218,9 @@ void TGrowthRecordForm::buildLayout()
     heading->addWidget(streakLabel);
     report->addLayout(heading);
 
-    auto *charts = new QHBoxLayout;
-    dayChart = newChartView(reportArea, u"每天答题（道）与练习时间（分钟）"_s);
-    dayChart->setObjectName(u"dayChart"_s);
-    daySeries = new QStackedBarSeries(dayChart);
-    daySeries->setObjectName(u"daySeries"_s);
-    minutesSeries = new QLineSeries(dayChart);
-    minutesSeries->setObjectName(u"minutesSeries"_s);
-    minutesSeries->setName(u"练习分钟"_s);
-    minutesSeries->setPen(QPen(MinutesColour, 2.5));
-    minutesSeries->setPointsVisible(true);
-    dayChart->chart()->addSeries(daySeries);
-    dayChart->chart()->addSeries(minutesSeries);
-    activityChart = newChartView(reportArea, u"各项练习答对的比例（%）"_s);
-    activityChart->setObjectName(u"activityChart"_s);
-    activitySeries = new QBarSeries(activityChart);
-    activitySeries->setObjectName(u"activitySeries"_s);
-    activitySeries->setLabelsVisible(true);
-    activitySeries->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
-    activitySeries->setLabelsFormat(u"@value%"_s);
-    activityChart->chart()->addSeries(activitySeries);
-    charts->addWidget(dayChart, 1);
-    charts->addWidget(activityChart, 1);
-    report->addLayout(charts, 1);
+    // The charts are made with the first report drawn, as the window is first shown.
+    m_chartRow = new QHBoxLayout;
+    report->addLayout(m_chartRow, 1);
 
     auto *bottom = new QHBoxLayout;
     auto *hardestColumn = new QVBoxLayout;
@@ -300,6 +280,36 @@ void TGrowthRecordForm::buildLayout()
 QString TGrowthRecordForm::logFile() const
 {
     return DataDirectory() + u'/' + LogFileName;
+}
+
+void TGrowthRecordForm::makeCharts()
+{
+    if (dayChart)
+        return;
+    dayChart = newChartView(reportArea, u"每天答题（道）与练习时间（分钟）"_s);
+    dayChart->setObjectName(u"dayChart"_s);
+    daySeries = new QStackedBarSeries(dayChart);
+    daySeries->setObjectName(u"daySeries"_s);
+    minutesSeries = new QLineSeries(dayChart);
+    minutesSeries->setObjectName(u"minutesSeries"_s);
+    minutesSeries->setName(u"练习分钟"_s);
+    minutesSeries->setPen(QPen(MinutesColour, 2.5));
+    minutesSeries->setPointsVisible(true);
+    dayChart->chart()->addSeries(daySeries);
+    dayChart->chart()->addSeries(minutesSeries);
+    activityChart = newChartView(reportArea, u"各项练习答对的比例（%）"_s);
+    activityChart->setObjectName(u"activityChart"_s);
+    activitySeries = new QBarSeries(activityChart);
+    activitySeries->setObjectName(u"activitySeries"_s);
+    activitySeries->setLabelsVisible(true);
+    activitySeries->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    activitySeries->setLabelsFormat(u"@value%"_s);
+    activityChart->chart()->addSeries(activitySeries);
+    m_chartRow->addWidget(dayChart, 1);
+    m_chartRow->addWidget(activityChart, 1);
+    // Made as the window is first shown: on the screen with its first frame.
+    dayChart->show();
+    activityChart->show();
 }
 
 void TGrowthRecordForm::FormShow()
@@ -366,6 +376,7 @@ void TGrowthRecordForm::refresh()
                           + (m_report.asked > 0 ? percent(double(m_report.right) / m_report.asked) : u"—"_s)
                           + u"，练习 "_s + minutes + u" 分钟"_s);
     streakLabel->setText(u"连续练习 "_s + QString::number(m_report.streak) + u" 天"_s);
+    makeCharts();
     showDays();
     showActivities();
     showHardest();

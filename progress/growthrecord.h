@@ -7,6 +7,7 @@ class QBarSeries;
 class QButtonGroup;
 class QChartView;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineSeries;
 class QPushButton;
@@ -47,11 +48,12 @@ public:
     QWidget *reportArea;          // what the PDF shows
     QLabel *summaryLabel;
     QLabel *streakLabel;
-    QChartView *dayChart;
-    QStackedBarSeries *daySeries;
-    QLineSeries *minutesSeries;
-    QChartView *activityChart;
-    QBarSeries *activitySeries;
+    // The charts, made when the first report is drawn (the window first shown): until then null.
+    QChartView *dayChart = nullptr;
+    QStackedBarSeries *daySeries = nullptr;
+    QLineSeries *minutesSeries = nullptr;
+    QChartView *activityChart = nullptr;
+    QBarSeries *activitySeries = nullptr;
     QTableWidget *hardestTable;
     QLabel *adviceLabel;
     QPushButton *practiceButton;  // opens the advised worksheet
@@ -80,6 +82,9 @@ public:
 
 private:
     void buildLayout();
+    // Qt Charts' views are costly to make: they are made for the first report drawn, not at
+    // start-up with the window hidden.
+    void makeCharts();
     void refresh();
     void showDays();
     void showActivities();
@@ -92,6 +97,7 @@ private:
     QList<HistoryRow> m_rows;
     Period m_period = Period::Week;
     ProgressReport m_report;
+    QHBoxLayout *m_chartRow = nullptr;
 };
 
 extern TGrowthRecordForm *GrowthRecordForm;

@@ -115,19 +115,6 @@ void TForm17::buildLayout()
         }
     }
 
-    DBChart1 = new PieCountChart(u"DBChart1"_s, u"Pie 统计图"_s, suiForm1);
-    DBChart1->setGeometry(232, 33, 777, 592);
-    DBChart1->setSource(DataSource1);
-    Series1 = DBChart1->series();
-    Series1->setObjectName(u"Series1"_s);
-
-    DBChart2 = new BarCountChart(u"DBChart2"_s, u"Bar 统计图"_s, suiForm1);
-    DBChart2->setGeometry(232, 35, 777, 582);
-    DBChart2->setSource(DataSource1);
-    PieSeries1 = DBChart2->series();
-    PieSeries1->setObjectName(u"PieSeries1"_s);
-    DBChart2->raise(); // the bar chart in front
-
     RadioButton2 = new QRadioButton(u"Bar统计图"_s, suiForm1);
     RadioButton2->setObjectName(u"RadioButton2"_s);
     RadioButton1 = new QRadioButton(u"Pie统计图"_s, suiForm1);
@@ -144,6 +131,35 @@ void TForm17::buildLayout()
     onEvent(RadioButton2, &QAbstractButton::clicked, this, [this](auto &&...) { RadioButton2Click(); });
 }
 
+void TForm17::makeCharts()
+{
+    if (DBChart1)
+        return;
+    DBChart1 = new PieCountChart(u"DBChart1"_s, u"Pie 统计图"_s, suiForm1);
+    DBChart1->setGeometry(232, 33, 777, 592);
+    DBChart1->setSource(DataSource1);
+    Series1 = DBChart1->series();
+    Series1->setObjectName(u"Series1"_s);
+
+    DBChart2 = new BarCountChart(u"DBChart2"_s, u"Bar 统计图"_s, suiForm1);
+    DBChart2->setGeometry(232, 35, 777, 582);
+    DBChart2->setSource(DataSource1);
+    PieSeries1 = DBChart2->series();
+    PieSeries1->setObjectName(u"PieSeries1"_s);
+    DBChart2->raise(); // the bar chart in front
+
+    // Made after the switches, which lie over them; shown with the window's first frame.
+    DBChart1->show();
+    DBChart2->show();
+    RadioButton2->raise();
+    RadioButton1->raise();
+}
+
+void TForm17::FormShow()
+{
+    makeCharts();
+}
+
 void TForm17::openTables()
 {
     Table1->setActive(true);
@@ -158,6 +174,7 @@ void TForm17::FormCreate()
 
 void TForm17::RadioButton1Click()
 {
+    makeCharts();
     DBChart2->hide();
     DBChart1->show();
     RadioButton2->setChecked(false);
@@ -166,6 +183,7 @@ void TForm17::RadioButton1Click()
 
 void TForm17::RadioButton2Click()
 {
+    makeCharts();
     DBChart1->hide();
     DBChart2->show();
     RadioButton1->setChecked(false);

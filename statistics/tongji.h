@@ -59,10 +59,12 @@ public:
     QPushButton *suiButton11;
     QPushButton *suiButton12;
 
-    PieCountChart *DBChart1;
-    QPieSeries *Series1;
-    BarCountChart *DBChart2;
-    QStackedBarSeries *PieSeries1;
+    // The charts, made when the window is first shown (Qt Charts' views are costly to make,
+    // and nobody sees them in the hidden window): until then null.
+    PieCountChart *DBChart1 = nullptr;
+    QPieSeries *Series1 = nullptr;
+    BarCountChart *DBChart2 = nullptr;
+    QStackedBarSeries *PieSeries1 = nullptr;
     QRadioButton *RadioButton1; // "Pie统计图"
     QRadioButton *RadioButton2; // "Bar统计图"
 
@@ -76,8 +78,11 @@ public:
     // −1 and "+" (even n) by +1.
     void suiButtonClick(int button);
 
+    void FormShow() override;
+
 private:
     void FormCreate();
+    void makeCharts();
     void buildLayout();
     void changeCount(int record, int step);
 
