@@ -15,14 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace abacolo {
 
-namespace {
-
-constexpr int OutputRate = 44100;
-constexpr int OutputChannels = 2;
-constexpr int FrameBytes = OutputChannels * 2;
-
-} // namespace
-
 SoundCues::SoundCues() = default;
 
 SoundCues::~SoundCues() = default;
@@ -83,23 +75,23 @@ QByteArray SoundCues::decodeWave(const QByteArray &file)
     auto sample = [&](qsizetype frame, int channel) {
         return double(qFromLittleEndian<qint16>(in + 2 * (frame * channels + channel)));
     };
-    if (rate == OutputRate && channels == OutputChannels)
-        return data.first(inFrames * FrameBytes).toByteArray();
+    if (rate == CueRate && channels == CueChannels)
+        return data.first(inFrames * CueFrameBytes).toByteArray();
 
     // Other rates and mono: linear interpolation onto the output rate, both channels.
-    const qsizetype outFrames = qsizetype(std::llround(double(inFrames) * OutputRate / rate));
-    QByteArray out(outFrames * FrameBytes, Qt::Uninitialized);
+    const qsizetype outFrames = qsizetype(std::llround(double(inFrames) * CueRate / rate));
+    QByteArray out(outFrames * CueFrameBytes, Qt::Uninitialized);
     auto *target = reinterpret_cast<uchar *>(out.data());
     for (qsizetype i = 0; i < outFrames; ++i) {
-        const double position = double(i) * rate / OutputRate;
+        const double position = double(i) * rate / CueRate;
         const qsizetype before = std::min<qsizetype>(qsizetype(position), inFrames - 1);
         const qsizetype after = std::min<qsizetype>(before + 1, inFrames - 1);
         const double share = position - double(before);
-        for (int channel = 0; channel < OutputChannels; ++channel) {
+        for (int channel = 0; channel < CueChannels; ++channel) {
             const int from = std::min(channel, channels - 1);
             const double value = sample(before, from) * (1 - share) + sample(after, from) * share;
             qToLittleEndian<qint16>(qint16(std::lround(std::clamp(value, -32768.0, 32767.0))),
-                                    target + 2 * (i * OutputChannels + channel));
+                                    target + 2 * (i * CueChannels + channel));
         }
     }
     return out;

@@ -10,9 +10,6 @@ namespace abacolo {
 
 namespace {
 
-constexpr int OutputRate = 44100;
-constexpr int OutputChannels = 2;
-constexpr int FrameBytes = OutputChannels * 2;
 // A cue whose samples have all been handed over still sounds for what the sink has queued:
 // the stream is released this long after that.
 constexpr int ReleaseMarginMs = 200;
@@ -20,8 +17,8 @@ constexpr int ReleaseMarginMs = 200;
 QAudioFormat outputFormat()
 {
     QAudioFormat format;
-    format.setSampleRate(OutputRate);
-    format.setChannelCount(OutputChannels);
+    format.setSampleRate(CueRate);
+    format.setChannelCount(CueChannels);
     format.setSampleFormat(QAudioFormat::Int16);
     return format;
 }
@@ -66,7 +63,7 @@ void SinkCueOutput::play(const QByteArray &samples)
             return;
         // Every sample has been handed over: let the queued part sound, then close the
         // stream, unless another cue has started meanwhile.
-        const int queuedMs = int(m_sink->bufferSize() * qint64(1000) / (OutputRate * FrameBytes));
+        const int queuedMs = int(m_sink->bufferSize() * qint64(1000) / (CueRate * CueFrameBytes));
         QTimer::singleShot(queuedMs + ReleaseMarginMs, this, [this, cue] {
             if (m_sink && m_sink->state() == QAudio::IdleState && m_started == cue)
                 stop();
